@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Regenerates po/orv-admin-date-plugin.pot from the C++ and QML sources, then merges
+# it into every catalogue under po/<language>/. Needs gettext.
+set -euo pipefail
+
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+domain=orv-admin-date-plugin
+template=po/$domain.pot
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+common=(--from-code=UTF-8 --no-location --sort-output --package-name="$domain"
+        --msgid-bugs-address="the project's issue tracker" --add-comments=i18n)
+
+find services plugin -name '*.cpp' | sort > "$work/cpp"
+xgettext "${common[@]}" -C --kde -ci18n \
+    -kki18nd:2 -kki18ndc:2c,3 -ki18nd:2 -ki18ndc:2c,3 -ki18n:1 -ki18nc:1c,2 -ki18np:1,2 -ki18ncp:1c,2,3 \
+    -f "$work/cpp" -o "$work/cpp.pot"
+
+find qml -name '*.qml' | sort > "$work/qml"
+xgettext "${common[@]}" -L JavaScript \
+    -ki18n:1 -ki18nc:1c,2 -ki18np:1,2 -ki18ncp:1c,2,3 \
+    -f "$work/qml" -o "$work/qml.pot" || true
+
+inputs=("$work/cpp.pot")
+[ -s "$work/qml.pot" ] && inputs+=("$work/qml.pot")
+msgcat --sort-output "${inputs[@]}" -o "$template"
+sed -i 's/charset=CHARSET/charset=UTF-8/' "$template"
+
+shopt -s nullglob
+for catalogue in po/*/"$domain".po; do
+    msgmerge --quiet --update --backup=none --no-fuzzy-matching "$catalogue" "$template"
+done
+echo "wrote $template"
