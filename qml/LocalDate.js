@@ -1,0 +1,70 @@
+/*
+    SPDX-License-Identifier: LGPL-2.1-or-later
+*/
+
+// Calendar dates in local time, safe in zones whose daylight-saving change falls
+// at midnight. Qt 5.15's engine turns a local time inside a daylight-saving gap
+// into the hour before the gap, so new Date(2018, 10, 4) in America/Sao_Paulo is
+// 3 November 23:00: the day before the one asked for. Every document that builds
+// a date from year, month and day goes through date() instead.
+
+.pragma library
+
+// The calendar day (year, month 0-11, day, rolled over like the Date constructor),
+// counted without any local time.
+function normalised(year, month, day) {
+    var utc = new Date(0)
+    utc.setUTCFullYear(year, month, day)
+    return { year: utc.getUTCFullYear(), month: utc.getUTCMonth(), day: utc.getUTCDate(),
+             midnightUtc: utc.getTime() }
+}
+
+function isOnDay(instant, target) {
+    return instant.getDate() === target.day && instant.getMonth() === target.month
+        && instant.getFullYear() === target.year
+}
+
+function dayKey(year, month, day) {
+    return (year * 12 + month) * 31 + day
+}
+
+// The first existing instant of the local calendar day (year, month 0-11, day):
+// local midnight where it exists, else the end of the gap that swallowed it, or,
+// for a day a zone skipped altogether, the first instant after it. Days past the
+// end of a month roll over as with the Date constructor; a year below 100 is taken
+// as it is, not as 19xx.
+function date(year, month, day) {
+    var target = normalised(year, month, day)
+    var result = new Date(target.year, target.month, target.day)
+    if (target.year < 100)
+        result.setFullYear(target.year)
+    // Where midnight came twice the engine may answer with the second one.
+    if (result.getHours() === 0 && result.getMinutes() === 0 && isOnDay(result, target)
+            && new Date(result.getTime() - 1).getDate() !== target.day)
+        return result
+    return firstInstantOf(target)
+}
+
+// Local midnight is the UTC midnight of the same date shifted by the offset in
+// force at that moment; try the offsets in force around the day and keep the
+// earliest instant that falls on it.
+function firstInstantOf(target) {
+    var targetKey = dayKey(target.year, target.month, target.day)
+    var onDay = null
+    var after = null
+    for (var probe = -1; probe <= 1; ++probe) {
+        var offset = new Date(target.midnightUtc + probe * 86400000).getTimezoneOffset()
+        var candidate = new Date(target.midnightUtc + offset * 60000)
+        var key = dayKey(candidate.getFullYear(), candidate.getMonth(), candidate.getDate())
+        if (key === targetKey && (onDay === null || candidate < onDay))
+            onDay = candidate
+        else if (key > targetKey && (after === null || candidate < after))
+            after = candidate
+    }
+    return onDay !== null ? onDay : after
+}
+
+// Number of days of month (0-11) of year, without any local time.
+function daysInMonth(year, month) {
+    return normalised(year, month + 1, 0).day
+}
