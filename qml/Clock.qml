@@ -65,8 +65,6 @@ Rectangle {
         id: background
 
         objectName: "background"
-        x: 0
-        y: 0
         width: 240
         height: 240
         source: clock.artwork("background")
@@ -75,7 +73,6 @@ Rectangle {
     DropShadow {
         anchors.fill: background
         source: background
-        horizontalOffset: 0
         verticalOffset: 2
         radius: 10
         samples: clock.shadowSamples
@@ -85,7 +82,6 @@ Rectangle {
     DropShadow {
         anchors.fill: face
         source: face
-        horizontalOffset: 0
         verticalOffset: 2
         radius: 6
         samples: clock.shadowSamples
@@ -126,8 +122,6 @@ Rectangle {
             anchors.fill: hour
             source: hour
             rotation: 180
-            horizontalOffset: 0
-            verticalOffset: 0
             radius: clock.shadowRaidus
             samples: clock.shadowSamples
             color: clock.shadowColor
@@ -164,8 +158,6 @@ Rectangle {
         DropShadow {
             anchors.fill: minute
             source: minute
-            horizontalOffset: 0
-            verticalOffset: 0
             radius: clock.shadowRaidus
             samples: clock.shadowSamples
             color: clock.shadowColor
@@ -193,8 +185,6 @@ Rectangle {
         DropShadow {
             anchors.fill: minutePinImage
             source: minutePinImage
-            horizontalOffset: 0
-            verticalOffset: 0
             radius: clock.shadowRaidus
             samples: clock.shadowSamples
             color: clock.shadowColor
@@ -231,8 +221,6 @@ Rectangle {
         DropShadow {
             anchors.fill: second
             source: second
-            horizontalOffset: 0
-            verticalOffset: 0
             radius: clock.shadowRaidus
             samples: clock.shadowSamples
             color: clock.shadowColor
@@ -261,8 +249,6 @@ Rectangle {
         DropShadow {
             anchors.fill: secondPinImage
             source: secondPinImage
-            horizontalOffset: 0
-            verticalOffset: 0
             radius: clock.shadowRaidus
             samples: clock.shadowSamples
             color: clock.shadowColor
