@@ -1,35 +1,258 @@
-/*
-    SPDX-License-Identifier: LGPL-2.1-or-later
-*/
+/* SPDX-License-Identifier: LGPL-2.1-or-later */
 
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Window 2.15
 import nimbara.orvadmindate 1.0
+import nimbara.orvadmindate.preview 1.0
+import "qrc:/qml"
+import "Geometry.js" as Geometry
 
+// A date and time settings page built from the module's components, wired as a host
+// wires them. Whatever the administrator chooses is printed as JSON lines; nothing
+// here changes the machine's clock.
 ApplicationWindow {
     id: window
 
-    width: 900
-    height: 560
+    property bool isLight: PreviewOptions.isLight
+    readonly property int gap: 12
+
+    // Automated driving (--drive-day): the same path as a day typed into the picker.
+    function driveDayOfMonth(dayOfMonth) {
+        panel.__set_day_of_month_in_date_picker__(dayOfMonth);
+    }
+
+    // The rectangles of the page's parts in window coordinates, for --dump-geometry.
+    function pageGeometry() {
+        return {
+            "window": { "width": window.width, "height": window.height },
+            "highlight": String(systemPalette.highlight),
+            "longDate": Geometry.sceneRect(longDate),
+            "panel": Geometry.sceneRect(panel),
+            "clock": Geometry.sceneRect(clock),
+            "digitalClock": Geometry.sceneRect(digitalClock),
+            "settingsButton": Geometry.sceneRect(settingsButton),
+            "zoneBox": Geometry.sceneRect(zoneBox),
+            "todayCell": Geometry.sceneRect(Geometry.todayCell(panel, new Date()))
+        };
+    }
+
+    function tick() {
+        pending.refresh();
+        clock.update(pending.hours, pending.minutes, pending.seconds);
+        // While a field is being edited the ticking seconds would overwrite the entry.
+        if (!digitalClock.isInFocus) {
+            digitalClock.updateTime(pending.hours, pending.minutes, pending.seconds);
+        }
+        zoneBox.refresh();
+        if (panel.isSystemDateChanged()) {
+            panel.updateBaseCalendarSystemDate();
+            // The panel keeps its reference day; moving it on makes the check fire once per day.
+            panel.savedDate = new Date();
+        }
+    }
+
+    function report(event, fields) {
+        const line = { "event": event };
+        for (const key in fields) {
+            line[key] = fields[key];
+        }
+        line["pending"] = pending.isoDate() + "T" + pending.timeText();
+        line["zone"] = pending.zone;
+        JsonLines.write(line);
+    }
+
+    function apply() {
+        pending.refresh();
+        report("apply", { "date": pending.isoDate(), "time": pending.timeText(), "modified": pending.isModified });
+        status.text = i18n("Apply would set the clock to %1 %2 (%3). The machine's clock was left as it is.",
+                           pending.isoDate(), pending.timeText(), pending.zone);
+    }
+
+    function resetToMachineTime() {
+        // Bring the panel back to today first: its report would otherwise count as a choice.
+        panel.updateAll(new Date());
+        pending.reset();
+        tick();
+        report("reset", {});
+        status.text = "";
+    }
+
+    width: 960
+    height: 620
     visible: true
     title: i18n("Date and Time")
+    color: systemPalette.window
+    // The controls' style keeps a palette of its own; the page's controls take the system's,
+    // as the module's components do.
+    palette.window: systemPalette.window
+    palette.windowText: systemPalette.windowText
+    palette.base: systemPalette.base
+    palette.alternateBase: systemPalette.alternateBase
+    palette.text: systemPalette.text
+    palette.button: systemPalette.button
+    palette.buttonText: systemPalette.buttonText
+    palette.highlight: systemPalette.highlight
+    palette.highlightedText: systemPalette.highlightedText
+    palette.light: systemPalette.light
+    palette.midlight: systemPalette.midlight
+    palette.mid: systemPalette.mid
+    palette.dark: systemPalette.dark
+    palette.shadow: systemPalette.shadow
+    Component.onCompleted: tick()
 
-    RowLayout {
+    SystemPalette {
+        id: systemPalette
+    }
+
+    PendingDateTime {
+        id: pending
+
+        zone: PreviewOptions.zone
+    }
+
+    Timer {
+        interval: 1000
+        running: true
+        repeat: true
+        onTriggered: window.tick()
+    }
+
+    ColumnLayout {
         anchors.fill: parent
-        anchors.margins: 12
+        anchors.margins: window.gap
+        spacing: window.gap
 
-        Loader {
+        CurrentDate {
+            id: longDate
+
             Layout.fillWidth: true
-            Layout.fillHeight: true
-            source: "qrc:/qml/OrvCalendar.qml"
+            Layout.preferredHeight: 30
+            isLight: window.isLight
         }
 
-        Loader {
-            Layout.preferredWidth: 240
-            Layout.preferredHeight: 240
-            source: "qrc:/qml/Clock.qml"
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            spacing: window.gap
+
+            // The settings button sits at the panel's outer edge, where Left leaves the panel.
+            Button {
+                id: settingsButton
+
+                Layout.alignment: Qt.AlignTop
+                text: i18n("Settings")
+                Accessible.description: i18n("Settings of the date and time page")
+                ToolTip.visible: hovered
+                ToolTip.delay: 1000
+                ToolTip.text: i18n("Settings of the date and time page")
+                onClicked: settingsMenu.open()
+                Keys.onRightPressed: panel.selectPrevMonth()
+                Keys.onLeftPressed: digitalClock.focusOnHourBox()
+
+                Menu {
+                    id: settingsMenu
+
+                    y: settingsButton.height
+
+                    MenuItem {
+                        text: i18n("Dark artwork")
+                        checkable: true
+                        checked: !window.isLight
+                        onToggled: window.isLight = !checked
+                    }
+                }
+            }
+
+            OrvCalendar {
+                id: panel
+
+                Layout.preferredWidth: 560
+                Layout.preferredHeight: 420
+                Layout.alignment: Qt.AlignTop
+                isApplet: PreviewOptions.isApplet
+                isLight: window.isLight
+                fontSize: PreviewOptions.fontSize
+                onNewDateSelected: {
+                    const chosen = new Date(Date.parse(newDateString));
+                    // The calendar day the administrator picked, as the panel shows it.
+                    pending.setDate(chosen.getFullYear(), chosen.getMonth(), chosen.getDate());
+                    window.report("newDateSelected", { "iso": newDateString, "date": pending.isoDate() });
+                }
+                onSelectOpenSettings: settingsButton.forceActiveFocus()
+                onSelectDigitalClock: digitalClock.focusOnHourBox()
+            }
+
+            ColumnLayout {
+                Layout.fillWidth: true
+                Layout.alignment: Qt.AlignTop
+                spacing: window.gap
+
+                Clock {
+                    id: clock
+
+                    Layout.alignment: Qt.AlignHCenter
+                    isLight: window.isLight
+                }
+
+                DigitalClock {
+                    id: digitalClock
+
+                    Layout.alignment: Qt.AlignHCenter
+                    Layout.preferredWidth: clock.width
+                    Layout.preferredHeight: Math.round(window.gap * 3.5)
+                    editable: true
+                    fontSize: PreviewOptions.fontSize
+                    onNewTimeEntered: {
+                        pending.setTime(hours, minutes, seconds);
+                        window.report("newTimeEntered", { "hours": hours, "minutes": minutes, "seconds": seconds });
+                    }
+                    onSelectDatePicker: panel.selectDatePicker()
+                    onSelectReturnButton: panel.selectReturnButton()
+                }
+            }
+        }
+
+        ZoneBox {
+            id: zoneBox
+
+            Layout.fillWidth: true
+            zone: pending.zone
+            onZoneChosen: {
+                pending.setZone(zoneName);
+                window.tick();
+                window.report("zoneChosen", {});
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: window.gap
+
+            Label {
+                Layout.fillWidth: true
+                text: i18n("To be set: %1 %2", pending.isoDate(), pending.timeText())
+                elide: Text.ElideRight
+            }
+
+            Button {
+                text: i18n("Apply")
+                onClicked: window.apply()
+            }
+
+            Button {
+                text: i18n("Reset")
+                Accessible.description: i18n("Return to the machine's date and time")
+                onClicked: window.resetToMachineTime()
+            }
+        }
+
+        Label {
+            id: status
+
+            Layout.fillWidth: true
+            wrapMode: Text.WordWrap
         }
     }
 }

@@ -5,21 +5,28 @@
 // The preview host: the module's components on one date and time page, wired as a
 // settings page would wire them.
 
+#include "jsonlinewriter.h"
+#include "previewoptions.h"
+#include "previewpalette.h"
+#include "startupactions.h"
+#include "timezones.h"
+
 #include <KLocalizedContext>
 #include <KLocalizedString>
 
-#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QQuickStyle>
 #include <QQuickWindow>
-#include <QTimer>
+#include <QTimeZone>
 
 namespace
 {
 constexpr char domain[] = "orv-admin-date-plugin";
+constexpr char previewUri[] = "nimbara.orvadmindate.preview";
 
 // Run from the build tree, the module and the catalogues are taken from there;
 // installed, the engine's own import path and the system's catalogues serve.
@@ -32,48 +39,75 @@ void useBuildTreeIfPresent(QQmlEngine &engine)
         KLocalizedString::addDomainLocaleDir(domain, QStringLiteral(ORV_LOCALE_BUILD_DIR));
     }
 }
+
+QStringList argumentsOf(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    return arguments;
+}
 }
 
 int main(int argc, char **argv)
 {
+    PreviewOptions options;
+    options.parse(argumentsOf(argc, argv));
+    if (options.needsNoWindow()) {
+        // Help and usage errors need no display: report them from a plain application.
+        QCoreApplication core(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("orv-admin-date-preview"));
+        options.process(core);
+    }
+    options.exportEnvironment();
+
+    // The offscreen platform has no OpenGL; the software renderer draws there, and its
+    // frames can be read back for --screenshot.
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen" && qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND")) {
+        QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
+    }
+
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orv-admin-date-preview"));
     KLocalizedString::setApplicationDomain(domain);
+    options.process(app);
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Shows the date and time components on a settings page."));
-    parser.addHelpOption();
-    const QCommandLineOption darkOption(QStringLiteral("dark"), QStringLiteral("Use the dark artwork."));
-    const QCommandLineOption screenshotOption(QStringLiteral("screenshot"),
-                                              QStringLiteral("Save the page as a PNG after its first frame, then quit."),
-                                              QStringLiteral("file"));
-    parser.addOptions({darkOption, screenshotOption});
-    parser.process(app);
+    if (!options.language().isEmpty()) {
+        KLocalizedString::setLanguages({options.language()});
+        QLocale::setDefault(QLocale(options.language()));
+    }
+    if (options.theme() != PreviewOptions::Theme::FromPalette) {
+        QGuiApplication::setPalette(previewPalette(options.theme() == PreviewOptions::Theme::Dark));
+    }
+    options.resolveTheme(isLightPalette(QGuiApplication::palette()));
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_STYLE")) {
+        // A desktop style that draws with the palette, as a settings page does.
+        QQuickStyle::setStyle(QStringLiteral("Fusion"));
+    }
+
+    JsonLineWriter jsonLines;
+    qmlRegisterSingletonInstance(previewUri, 1, 0, "PreviewOptions", &options);
+    qmlRegisterSingletonInstance(previewUri, 1, 0, "JsonLines", &jsonLines);
+    TimeZones timeZones({QString::fromUtf8(QTimeZone::systemTimeZoneId()), options.zone()});
+    qmlRegisterSingletonInstance(previewUri, 1, 0, "TimeZones", &timeZones);
 
     QQmlApplicationEngine engine;
     useBuildTreeIfPresent(engine);
     auto *context = new KLocalizedContext(&engine);
     context->setTranslationDomain(QString::fromLatin1(domain));
     engine.rootContext()->setContextObject(context);
-    engine.rootContext()->setContextProperty(QStringLiteral("previewIsLight"), !parser.isSet(darkOption));
 
     engine.load(QUrl(QStringLiteral("qrc:/preview/Main.qml")));
-    if (engine.rootObjects().isEmpty()) {
+    auto *window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+    if (!window) {
         return 1;
     }
 
-    if (parser.isSet(screenshotOption)) {
-        auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
-        const QString file = parser.value(screenshotOption);
-        auto grab = [window, file] {
-            const bool saved = window->grabWindow().save(file);
-            QCoreApplication::exit(saved ? 0 : 1);
-        };
-        // Images load asynchronously: let the first frame settle, then grab once.
-        QObject::connect(window, &QQuickWindow::frameSwapped, &app, [window, grab] {
-            QObject::disconnect(window, &QQuickWindow::frameSwapped, nullptr, nullptr);
-            QTimer::singleShot(200, window, grab);
-        });
-    }
+    StartupActions::Plan plan;
+    plan.driveDay = options.driveDay();
+    plan.dumpGeometry = options.dumpGeometry();
+    plan.screenshotFile = options.screenshotFile();
+    StartupActions actions(window, plan, &jsonLines);
     return app.exec();
 }

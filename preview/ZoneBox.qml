@@ -1,0 +1,57 @@
+/* SPDX-License-Identifier: LGPL-2.1-or-later */
+
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import nimbara.orvadmindate 1.0
+import nimbara.orvadmindate.preview 1.0
+
+// The time-zone box: every zone the machine knows, and the chosen zone's current date
+// and time, read through CurrentDateTime.
+RowLayout {
+    id: zoneBox
+
+    property string zone
+
+    signal zoneChosen(string zoneName)
+
+    function twoDigits(number) {
+        return (number < 10 ? "0" : "") + number;
+    }
+
+    function refresh() {
+        const now = zoneClock.getDateTimeForTimeZone(zone);
+        zoneTime.text = i18n("Now in this zone: %1-%2-%3 %4:%5:%6", String(now[CurrentDateTime.Year]),
+                             twoDigits(now[CurrentDateTime.Month]), twoDigits(now[CurrentDateTime.Day]),
+                             twoDigits(now[CurrentDateTime.Hour]), twoDigits(now[CurrentDateTime.Minute]),
+                             twoDigits(now[CurrentDateTime.Second]));
+    }
+
+    spacing: 12
+    onZoneChanged: refresh()
+
+    CurrentDateTime {
+        id: zoneClock
+    }
+
+    Label {
+        text: i18n("Time zone:")
+    }
+
+    ComboBox {
+        id: zoneComboBox
+
+        Layout.preferredWidth: 280
+        model: TimeZones.ids
+        currentIndex: TimeZones.ids.indexOf(zoneBox.zone)
+        Accessible.name: i18n("Time zone")
+        onActivated: zoneBox.zoneChosen(textAt(index))
+    }
+
+    Label {
+        id: zoneTime
+
+        Layout.fillWidth: true
+        elide: Text.ElideRight
+    }
+}

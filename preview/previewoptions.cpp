@@ -1,0 +1,168 @@
+/*
+    SPDX-License-Identifier: LGPL-2.1-or-later
+*/
+
+#include "previewoptions.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTimeZone>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace
+{
+constexpr int defaultFontSize = 13;
+
+int positiveNumber(const QString &text, int fallback)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    return ok && number > 0 ? number : fallback;
+}
+}
+
+PreviewOptions::PreviewOptions(QObject *parent)
+    : QObject(parent)
+    , m_dark(QStringLiteral("dark"), QStringLiteral("Dark palette and dark artwork."))
+    , m_light(QStringLiteral("light"), QStringLiteral("Light palette and light artwork (default: follow the palette)."))
+    , m_applet(QStringLiteral("applet"), QStringLiteral("Show the calendar panel in its applet look."))
+    , m_lang(QStringLiteral("lang"), QStringLiteral("Translate the page into the language <code>, e.g. de or ru."), QStringLiteral("code"))
+    , m_zone(QStringLiteral("zone"),
+             QStringLiteral("Start in the time zone <name>, e.g. Europe/Berlin. It also becomes the process's TZ, "
+                            "so the calendar's today and the long date follow it."),
+             QStringLiteral("name"))
+    , m_fontSize(QStringLiteral("font-size"), QStringLiteral("Pixel size of the editing components' texts (default 13)."), QStringLiteral("n"))
+    , m_screenshot(QStringLiteral("screenshot"),
+                   QStringLiteral("Save the page as a PNG to <file> after its first frame, then quit. "
+                                  "Works on a display, under xvfb-run and on the offscreen platform."),
+                   QStringLiteral("file"))
+    , m_dumpGeometry(QStringLiteral("dump-geometry"),
+                     QStringLiteral("After the first frame, print the page's parts and today's cell as a JSON line."))
+    , m_driveDay(QStringLiteral("drive-day"),
+                 QStringLiteral("After the first frame, choose day <n> of the month through the panel's date picker, "
+                                "as a user typing it would."),
+                 QStringLiteral("n"))
+{
+    m_parser.setApplicationDescription(
+        QStringLiteral("Shows the date and time components on a settings page. Every chosen date, entered time "
+                       "and Apply is printed as one JSON line on standard output; the machine's clock is never changed."));
+    m_parser.addHelpOption();
+    m_parser.addOptions({m_dark, m_light, m_applet, m_lang, m_zone, m_fontSize, m_screenshot, m_dumpGeometry, m_driveDay});
+}
+
+bool PreviewOptions::parse(const QStringList &arguments)
+{
+    m_parsed = m_parser.parse(arguments);
+    return m_parsed;
+}
+
+bool PreviewOptions::needsNoWindow() const
+{
+    return !m_parsed || m_parser.isSet(QStringLiteral("help")) || !checkValues().isEmpty();
+}
+
+void PreviewOptions::process(const QCoreApplication &application)
+{
+    m_parser.process(application);
+    const QString error = checkValues();
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(error));
+        std::exit(2);
+    }
+}
+
+QString PreviewOptions::checkValues() const
+{
+    if (m_parser.isSet(m_dark) && m_parser.isSet(m_light)) {
+        return QStringLiteral("--dark and --light exclude each other");
+    }
+    if (m_parser.isSet(m_zone) && !QTimeZone(zone().toUtf8()).isValid()) {
+        return QStringLiteral("unknown time zone: %1").arg(zone());
+    }
+    if (m_parser.isSet(m_fontSize) && positiveNumber(m_parser.value(m_fontSize), 0) == 0) {
+        return QStringLiteral("--font-size needs a positive number");
+    }
+    if (m_parser.isSet(m_driveDay) && (driveDay() < 1 || driveDay() > 31)) {
+        return QStringLiteral("--drive-day needs a day of the month, 1 to 31");
+    }
+    return {};
+}
+
+void PreviewOptions::exportEnvironment() const
+{
+    // QTimeZone and the QML engine's Date read the zone from TZ when first used, so it
+    // must be in place before the application starts; an unknown name is reported later.
+    // Only names of the zone database go there: TZ reads "UTC+05:00" as a POSIX rule
+    // five hours west, the opposite of what QTimeZone means by it.
+    if (m_parser.isSet(m_zone) && QFileInfo(QStringLiteral("/usr/share/zoneinfo/") + zone()).isFile()) {
+        qputenv("TZ", zone().toUtf8());
+        tzset();
+    }
+    if (m_parser.isSet(m_lang)) {
+        qputenv("LANGUAGE", language().toUtf8());
+    }
+}
+
+PreviewOptions::Theme PreviewOptions::theme() const
+{
+    if (m_parser.isSet(m_dark)) {
+        return Theme::Dark;
+    }
+    return m_parser.isSet(m_light) ? Theme::Light : Theme::FromPalette;
+}
+
+void PreviewOptions::resolveTheme(bool paletteIsLight)
+{
+    m_paletteIsLight = paletteIsLight;
+}
+
+bool PreviewOptions::isLight() const
+{
+    switch (theme()) {
+    case Theme::Dark:
+        return false;
+    case Theme::Light:
+        return true;
+    case Theme::FromPalette:
+        break;
+    }
+    return m_paletteIsLight;
+}
+
+bool PreviewOptions::isApplet() const
+{
+    return m_parser.isSet(m_applet);
+}
+
+int PreviewOptions::fontSize() const
+{
+    return positiveNumber(m_parser.value(m_fontSize), defaultFontSize);
+}
+
+QString PreviewOptions::zone() const
+{
+    return m_parser.isSet(m_zone) ? m_parser.value(m_zone) : QString::fromUtf8(QTimeZone::systemTimeZoneId());
+}
+
+QString PreviewOptions::language() const
+{
+    return m_parser.value(m_lang);
+}
+
+QString PreviewOptions::screenshotFile() const
+{
+    return m_parser.value(m_screenshot);
+}
+
+bool PreviewOptions::dumpGeometry() const
+{
+    return m_parser.isSet(m_dumpGeometry);
+}
+
+int PreviewOptions::driveDay() const
+{
+    return positiveNumber(m_parser.value(m_driveDay), 0);
+}
