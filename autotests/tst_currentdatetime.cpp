@@ -5,8 +5,19 @@
 #include "currentdatetime.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QMetaEnum>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <future>
 
 namespace
 {
@@ -21,6 +32,32 @@ QVector<int> partsOf(const QDateTime &dateTime)
             dateTime.time().minute(),
             dateTime.time().second()};
 }
+
+// Points TZDIR somewhere else for the lifetime of the object.
+class ZoneDirectory
+{
+public:
+    explicit ZoneDirectory(const QString &path)
+        : m_previous(qgetenv("TZDIR"))
+        , m_wasSet(qEnvironmentVariableIsSet("TZDIR"))
+    {
+        qputenv("TZDIR", QFile::encodeName(path));
+    }
+    ~ZoneDirectory()
+    {
+        if (m_wasSet) {
+            qputenv("TZDIR", m_previous);
+        } else {
+            qunsetenv("TZDIR");
+        }
+    }
+    ZoneDirectory(const ZoneDirectory &) = delete;
+    ZoneDirectory &operator=(const ZoneDirectory &) = delete;
+
+private:
+    const QByteArray m_previous;
+    const bool m_wasSet;
+};
 }
 
 class CurrentDateTimeTest : public QObject
@@ -99,12 +136,97 @@ private Q_SLOTS:
         QTest::newRow("a path outside the zone database") << "../../../etc/passwd";
         QTest::newRow("control characters") << QStringLiteral("Europe/\nBerlin");
         QTest::newRow("a very long name") << QString(4096, QLatin1Char('A'));
+        QTest::newRow("a path out of the database through a zone folder") << "Europe/../../../../etc/passwd";
+        QTest::newRow("a dot-dot path to a real zone") << "Europe/../Europe/Berlin";
+        QTest::newRow("an absolute path to a zone file") << "/usr/share/zoneinfo/Europe/Berlin";
+        QTest::newRow("an empty component") << "Europe//Berlin";
+        QTest::newRow("a trailing slash") << "Europe/Berlin/";
+        QTest::newRow("a NUL byte after a real zone") << QString::fromUtf8("Europe/Berlin\0", 14);
+        QTest::newRow("a POSIX TZ rule is no identifier") << "<+0330>-3:30";
     }
 
     void invalidZones()
     {
         QFETCH(QString, zoneName);
         QCOMPARE(CurrentDateTime().getDateTimeForTimeZone(zoneName), invalid);
+    }
+
+    // Names are checked before Qt sees them; none of the database's may be caught.
+    void everyKnownZoneWorks()
+    {
+        QList<QByteArray> names = QTimeZone::availableTimeZoneIds();
+        QVERIFY(names.size() > 300);
+        names += {"right/America/Argentina/ComodRivadavia", "posix/Europe/Berlin", "America/Port-au-Prince", "Etc/GMT-14", "UTC-12:00", "UTC+05:45"};
+        const CurrentDateTime currentDateTime;
+        for (const QByteArray &name : std::as_const(names)) {
+            const QVector<int> parts = currentDateTime.getDateTimeForTimeZone(QString::fromLatin1(name));
+            QVERIFY2(parts.at(CurrentDateTime::Year) != 0, name.constData());
+        }
+    }
+
+    // Opening a FIFO blocks until a writer comes: a name that reached one outside the
+    // database would hang the caller.
+    void namesOpenNothingOutsideTheDatabase()
+    {
+        QTemporaryDir directory;
+        QVERIFY(directory.isValid());
+        const QByteArray fifo = QFile::encodeName(directory.filePath(QStringLiteral("fifo")));
+        QCOMPARE(mkfifo(fifo.constData(), 0600), 0);
+        const QString name = QStringLiteral("Europe/../../../..") + QFile::decodeName(fifo);
+
+        auto parts = std::async(std::launch::async, [name] {
+            return CurrentDateTime().getDateTimeForTimeZone(name);
+        });
+        const bool returned = parts.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+        if (!returned) {
+            // Releases the blocked reader, so that the test fails instead of hanging.
+            ::close(::open(fifo.constData(), O_WRONLY | O_NONBLOCK));
+        }
+        QVERIFY2(returned, "the zone name opened a FIFO outside the zone database");
+        QCOMPARE(parts.get(), invalid);
+    }
+
+    // TZDIR at an empty folder: the machine has no zone database.
+    void zoneDatabaseMissing_data()
+    {
+        QTest::addColumn<QString>("zoneName");
+        QTest::addColumn<bool>("valid");
+
+        QTest::newRow("an IANA name") << "Europe/Berlin" << false;
+        QTest::newRow("Etc/UTC, a name from the database") << "Etc/UTC" << false;
+        QTest::newRow("UTC") << "UTC" << true;
+        QTest::newRow("a UTC-offset identifier") << "UTC+03:00" << true;
+    }
+
+    void zoneDatabaseMissing()
+    {
+        QFETCH(QString, zoneName);
+        QFETCH(bool, valid);
+
+        QTemporaryDir empty;
+        QVERIFY(empty.isValid());
+        const ZoneDirectory zoneDirectory(empty.path());
+        const QVector<int> parts = CurrentDateTime().getDateTimeForTimeZone(zoneName);
+        if (valid) {
+            QVERIFY(parts.at(CurrentDateTime::Year) != 0);
+        } else {
+            QCOMPARE(parts, invalid);
+        }
+    }
+
+    // A database of its own in TZDIR decides which zones exist, as for the C library.
+    void zoneDatabaseElsewhere()
+    {
+        QTemporaryDir directory;
+        QVERIFY(directory.isValid());
+        QVERIFY(QDir(directory.path()).mkdir(QStringLiteral("Europe")));
+        QVERIFY(QFile::copy(QStringLiteral("/usr/share/zoneinfo/Europe/Berlin"), directory.filePath(QStringLiteral("Europe/Berlin"))));
+        const ZoneDirectory zoneDirectory(directory.path());
+
+        const CurrentDateTime currentDateTime;
+        QVERIFY(currentDateTime.getDateTimeForTimeZone(QStringLiteral("Europe/Berlin")).at(CurrentDateTime::Year) != 0);
+        QCOMPARE(currentDateTime.getDateTimeForTimeZone(QStringLiteral("Europe/Paris")), invalid);
+        QCOMPARE(currentDateTime.getDateTimeForTimeZone(QStringLiteral("Europe")), invalid);
     }
 };
 

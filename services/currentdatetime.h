@@ -33,7 +33,10 @@ public Q_SLOTS:
     /**
      * @param zoneName an IANA identifier or a UTC-offset identifier QTimeZone knows
      * @return year, month, day, hour, minute, second (seconds truncated), or
-     * 0, 0, 0, -1, -1, -1 when the name gives no valid zone
+     * 0, 0, 0, -1, -1, -1 when the name gives no valid zone. A name that is no
+     * relative path of plain components ("..", a leading "/", control bytes) gives
+     * no zone, nor does an IANA name missing from $TZDIR when that is set, as for
+     * the C library.
      */
     QVector<int> getDateTimeForTimeZone(const QString &zoneName) const;
 };
