@@ -1,6 +1,162 @@
+/* SPDX-License-Identifier: LGPL-2.1-or-later */
+
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import org.kde.kirigami 2.12 as Kirigami
 
+// The year box: a drop-down list of the years startYear to lastYear. A chosen year
+// is only proposed with inputChanged(); the owner moves the box with update().
 ComboBox {
     id: yearInput
+
+    property var date: new Date()
+    property int buttonRadius: 3
+    property color borderColor: systemPalette.buttonText
+    property bool isLight: true
+    property int fontSize: 13
+    property int iconSize: fontSize >= 20 ? 32 : 16
+    property int startYear: 1970
+    property int lastYear: 2105
+
+    signal inputChanged(string yearString)
+
+    function getIndex() {
+        return date.getFullYear() - startYear
+    }
+
+    function update(newDate) {
+        date = new Date(newDate)
+        currentIndex = getIndex()
+        selectedYear.text = displayText
+    }
+
+    // Outside the range there is no entry to read, and the face keeps its text.
+    function fill() {
+        yearsModel.update(date.getFullYear())
+        currentIndex = getIndex()
+        if (currentIndex >= 0 && currentIndex < count)
+            selectedYear.text = yearsModel.get(currentIndex).year
+    }
+
+    // The themeIcons image provider belongs to the host that calls this.
+    function loadIcons() {
+        yearInputIcon.source = isLight ? "image://themeIcons/arrow-down-black" : "image://themeIcons/arrow-down-white"
+    }
+
+    model: yearsModel
+    contentItem: Text {
+        id: selectedYear
+
+        text: yearInput.displayText
+        font.pixelSize: yearInput.fontSize
+        color: systemPalette.buttonText
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+    }
+    background: Rectangle {
+        color: systemPalette.base
+        radius: yearInput.buttonRadius
+        border.color: yearInput.focus ? systemPalette.highlight : yearInput.borderColor
+    }
+    indicator: Image {
+        id: yearInputIcon
+
+        anchors.right: yearInput.right
+        anchors.rightMargin: 10
+        anchors.verticalCenter: yearInput.background.verticalCenter
+        width: yearInput.iconSize
+        height: yearInput.iconSize
+        fillMode: Image.PreserveAspectFit
+        source: yearInput.isLight ? "qrc:/icons/32x32/actions/light/arrow-down.png"
+                                  : "qrc:/icons/32x32/actions/dark/arrow-down.png"
+    }
+    popup: Popup {
+        property alias currentIndex: yearComboBoxList.currentIndex
+
+        y: yearInput.height - 1
+        width: yearInput.width
+        implicitHeight: contentItem.implicitHeight
+        height: 25 * 7
+        padding: 1
+        contentItem: ListView {
+            id: yearComboBoxList
+
+            clip: true
+            implicitHeight: contentHeight
+            model: yearInput.popup.visible ? yearInput.model : null
+            currentIndex: yearInput.highlightedIndex
+            ScrollIndicator.vertical: ScrollIndicator {}
+            delegate: ItemDelegate {
+                width: yearInput.width
+                height: 25
+                hoverEnabled: true
+                leftPadding: 20
+                leftInset: 5
+                rightInset: 5
+                Accessible.name: year
+                background: Rectangle {
+                    id: delegateRect
+
+                    radius: 3
+                    color: systemPalette.base
+                }
+                contentItem: Label {
+                    id: yearNumber
+
+                    text: year
+                    font.pixelSize: 12
+                    color: systemPalette.buttonText
+                    verticalAlignment: Text.AlignVCenter
+                }
+                onHoveredChanged: {
+                    if (hovered)
+                        forceActiveFocus()
+                }
+                onFocusChanged: delegateRect.color = focus ? systemPalette.light : systemPalette.base
+                onClicked: {
+                    yearInput.currentIndex = index
+                    selectedYear.text = year
+                    yearInput.activated(index)
+                    yearInput.popup.close()
+                }
+            }
+        }
+        background: Kirigami.ShadowedRectangle {
+            radius: 2
+            color: Kirigami.Theme.backgroundColor
+            border.width: 1
+            border.color: Qt.rgba(Kirigami.Theme.textColor.r, Kirigami.Theme.textColor.g,
+                                  Kirigami.Theme.textColor.b, 0.3)
+            shadow.xOffset: 0
+            shadow.yOffset: 2
+            shadow.color: Qt.rgba(0, 0, 0, 0.3)
+            shadow.size: 8
+        }
+    }
+
+    // The face shows the year of the date from here on, not the list's text.
+    Component.onCompleted: {
+        selectedYear.text = date.getFullYear()
+        currentIndex = getIndex()
+        fill()
+    }
+    onActivated: inputChanged(String(yearsModel.get(currentIndex).year))
+
+    SystemPalette {
+        id: systemPalette
+    }
+
+    ListModel {
+        id: yearsModel
+
+        function fillModel(currentYear) {
+            for (var year = yearInput.startYear; year <= yearInput.lastYear; ++year)
+                append({ year: year })
+        }
+
+        function update(currentYear) {
+            clear()
+            fillModel(currentYear)
+        }
+    }
 }

@@ -1,0 +1,163 @@
+/* SPDX-License-Identifier: LGPL-2.1-or-later */
+
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+
+// One number of a typed date or time: an editable spin box without arrows whose
+// digits commit as soon as the field is full, on Enter or Return, and when the
+// focus leaves. The owner declares the TextInput editor (it carries the owner's
+// id and placement); what all editors share is bound here.
+SpinBox {
+    id: field
+
+    // Characters of a full text; the value is shown zero-padded to this length.
+    property int commitLength: 2
+    // Complete texts of the field; a text that can still grow into one may stand.
+    property var pattern: /^\d+$/
+    // Value of a text that is not a number.
+    property int fallbackValue: value
+    property Item previousField: null
+    property Item nextField: null
+
+    // Left at the start of the first field, Right at the end of the last one.
+    signal leavingLeft()
+    signal leavingRight()
+
+    function showValue() {
+        contentItem.text = Qt.binding(function () { return field.textFromValue(field.value, field.locale) })
+    }
+
+    function focusWithCaretAt(position) {
+        contentItem.forceActiveFocus()
+        contentItem.deselect()
+        contentItem.cursorPosition = position
+    }
+
+    function focusWithTextSelected() {
+        contentItem.forceActiveFocus()
+        contentItem.selectAll()
+    }
+
+    // The typed text becomes the value, reported even when the number did not move.
+    function commit() {
+        value = Math.max(from, Math.min(to, valueFromText(contentItem.text, locale)))
+        valueModified()
+        if (nextField)
+            nextField.focusWithTextSelected()
+    }
+
+    function textEdited() {
+        if (contentItem.text.length === commitLength)
+            commit()
+    }
+
+    // Automated driving: the text goes in past the validator, then counts as typed.
+    function takeText(text) {
+        contentItem.text = text
+        textEdited()
+    }
+
+    function step(size, up) {
+        stepSize = size
+        if (up)
+            increase()
+        else
+            decrease()
+        stepSize = 1
+        valueModified()
+    }
+
+    leftPadding: padding
+    rightPadding: padding
+    wheelEnabled: editable
+    stepSize: 1
+    up.indicator: null
+    down.indicator: null
+    textFromValue: function (number) {
+        var text = String(number)
+        while (text.length < commitLength)
+            text = "0" + text
+        return text
+    }
+    valueFromText: function (text) {
+        var number = Number(text)
+        return isNaN(number) ? fallbackValue : number
+    }
+    validator: RegExpValidator {
+        regExp: field.pattern
+    }
+    background: Rectangle {
+        color: "transparent"
+        border.color: "transparent"
+    }
+
+    Component.onCompleted: {
+        contentItem.padding = 0
+        contentItem.selectByMouse = true
+        contentItem.verticalAlignment = TextInput.AlignVCenter
+        contentItem.readOnly = Qt.binding(function () { return !field.editable })
+        contentItem.validator = Qt.binding(function () { return field.validator })
+        contentItem.color = Qt.binding(function () { return editorPalette.buttonText })
+        contentItem.selectionColor = Qt.binding(function () { return editorPalette.highlight })
+        contentItem.font.pixelSize = Qt.binding(function () { return field.font.pixelSize })
+        showValue()
+    }
+    // A step or commit that leaves the number where it was still replaces a partial
+    // text; a new value replaces a text put in by takeText, which ended the binding.
+    onValueModified: showValue()
+    onValueChanged: showValue()
+    onActiveFocusChanged: {
+        if (!activeFocus)
+            showValue()
+    }
+    Keys.onPressed: {
+        switch (event.key) {
+        case Qt.Key_Up:
+            step(1, true)
+            break
+        case Qt.Key_Down:
+            step(1, false)
+            break
+        case Qt.Key_PageUp:
+            step(10, true)
+            break
+        case Qt.Key_PageDown:
+            step(10, false)
+            break
+        case Qt.Key_Left:
+            if (previousField)
+                previousField.focusWithCaretAt(previousField.contentItem.length)
+            else
+                leavingLeft()
+            break
+        case Qt.Key_Right:
+            if (nextField)
+                nextField.focusWithCaretAt(0)
+            else
+                leavingRight()
+            break
+        }
+    }
+    // On release the control would take even an incomplete text; only a complete
+    // one commits, and that happened on the press.
+    Keys.onReleased: {
+        if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter) && !contentItem.acceptableInput)
+            event.accepted = true
+    }
+
+    SystemPalette {
+        id: editorPalette
+    }
+
+    Connections {
+        target: field.contentItem
+
+        function onTextEdited() {
+            field.textEdited()
+        }
+
+        function onAccepted() {
+            field.commit()
+        }
+    }
+}
