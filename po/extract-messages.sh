@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Regenerates po/orv-admin-date-plugin.pot from the C++ and QML sources, then merges
-# it into every catalogue under po/<language>/. Needs gettext.
+# Regenerates po/orv-admin-date-plugin.pot from the C++ and QML sources (the module's and
+# the preview host's), then merges it into every catalogue under po/<language>/. Needs gettext.
 set -euo pipefail
 
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,7 +18,8 @@ xgettext "${common[@]}" -C --kde -ci18n \
     -kki18nd:2 -kki18ndc:2c,3 -ki18nd:2 -ki18ndc:2c,3 -ki18n:1 -ki18nc:1c,2 -ki18np:1,2 -ki18ncp:1c,2,3 \
     -f "$work/cpp" -o "$work/cpp.pot"
 
-find qml -name '*.qml' | sort > "$work/qml"
+# The preview host's page shares the domain, so its texts translate from the same catalogues.
+find qml preview -name '*.qml' | sort > "$work/qml"
 xgettext "${common[@]}" -L JavaScript \
     -ki18n:1 -ki18nc:1c,2 -ki18np:1,2 -ki18ncp:1c,2,3 \
     -f "$work/qml" -o "$work/qml.pot" || true
