@@ -70,10 +70,12 @@ ApplicationWindow {
                            pending.isoDate(), pending.timeText(), pending.zone);
     }
 
+    // Back to the machine's date and time, and to the zone the page started in.
     function resetToMachineTime() {
         // Bring the panel back to today first: its report would otherwise count as a choice.
         panel.updateAll(new Date());
         pending.reset();
+        pending.setZone(PreviewOptions.zone);
         tick();
         report("reset", {});
         status.text = "";
@@ -84,6 +86,7 @@ ApplicationWindow {
     visible: true
     title: i18n("Date and Time")
     color: systemPalette.window
+    font.pixelSize: PreviewOptions.fontSize
     // The controls' style keeps a palette of its own; the page's controls take the system's,
     // as the module's components do.
     palette.window: systemPalette.window
@@ -149,7 +152,6 @@ ApplicationWindow {
                 ToolTip.text: i18n("Settings of the date and time page")
                 onClicked: settingsMenu.open()
                 Keys.onRightPressed: panel.selectPrevMonth()
-                Keys.onLeftPressed: digitalClock.focusOnHourBox()
 
                 Menu {
                     id: settingsMenu

@@ -24,9 +24,13 @@ QtObject {
     property int minutes
     property int seconds
     readonly property CurrentDateTime zoneClock: CurrentDateTime {}
+    // Reads a zone's current date and time as CurrentDateTime gives them; tests put a clock of their own here.
+    property var readZone: function (zoneName) {
+        return zoneClock.getDateTimeForTimeZone(zoneName);
+    }
 
     function zoneNow(zoneName) {
-        const now = zoneClock.getDateTimeForTimeZone(zoneName);
+        const now = readZone(zoneName);
         const time = new Date(0);
         // setUTCFullYear, not Date.UTC, which reads years below 100 as 19xx.
         time.setUTCFullYear(now[CurrentDateTime.Year], now[CurrentDateTime.Month] - 1, now[CurrentDateTime.Day]);
