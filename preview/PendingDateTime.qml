@@ -2,6 +2,7 @@
 
 import QtQml 2.15
 import nimbara.orvadmindate 1.0
+import "Format.js" as Format
 
 // The date and time the administrator has chosen, as the wall-clock time of `zone`.
 // It keeps ticking: what is held is the distance from the zone's own time, so a time
@@ -88,15 +89,11 @@ QtObject {
         refresh();
     }
 
-    function twoDigits(number) {
-        return (number < 10 ? "0" : "") + number;
-    }
-
     function isoDate() {
-        return year + "-" + twoDigits(month) + "-" + twoDigits(day);
+        return Format.isoDate(year, month, day);
     }
 
     function timeText() {
-        return twoDigits(hours) + ":" + twoDigits(minutes) + ":" + twoDigits(seconds);
+        return Format.time(hours, minutes, seconds);
     }
 }

@@ -5,6 +5,7 @@ import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import nimbara.orvadmindate 1.0
 import nimbara.orvadmindate.preview 1.0
+import "Format.js" as Format
 
 // The time-zone box: every zone the machine knows, and the chosen zone's current date
 // and time, read through CurrentDateTime.
@@ -15,16 +16,11 @@ RowLayout {
 
     signal zoneChosen(string zoneName)
 
-    function twoDigits(number) {
-        return (number < 10 ? "0" : "") + number;
-    }
-
     function refresh() {
         const now = zoneClock.getDateTimeForTimeZone(zone);
-        zoneTime.text = i18n("Now in this zone: %1-%2-%3 %4:%5:%6", String(now[CurrentDateTime.Year]),
-                             twoDigits(now[CurrentDateTime.Month]), twoDigits(now[CurrentDateTime.Day]),
-                             twoDigits(now[CurrentDateTime.Hour]), twoDigits(now[CurrentDateTime.Minute]),
-                             twoDigits(now[CurrentDateTime.Second]));
+        zoneTime.text = i18n("Now in this zone: %1 %2",
+                             Format.isoDate(now[CurrentDateTime.Year], now[CurrentDateTime.Month], now[CurrentDateTime.Day]),
+                             Format.time(now[CurrentDateTime.Hour], now[CurrentDateTime.Minute], now[CurrentDateTime.Second]));
     }
 
     spacing: 12
