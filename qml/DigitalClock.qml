@@ -13,7 +13,7 @@ Rectangle {
     property int fontSize: 13
     property bool editable: false
     property color borderColor: "transparent"
-    readonly property bool isInFocus: hourBox.activeFocus || minuteBox.activeFocus || secondBox.activeFocus
+    property bool isInFocus: hourBox.activeFocus || minuteBox.activeFocus || secondBox.activeFocus
     property date date: new Date()
     property int hour: date.getHours()
     property int minute: date.getMinutes()

@@ -33,6 +33,12 @@ Item {
             signalName: "newTimeEntered"
         }
 
+        Component {
+            id: signalSpy
+
+            SignalSpy {}
+        }
+
         function init() {
             var component = Qt.createComponent("qrc:/qml/DigitalClock.qml")
             clock = createTemporaryObject(component, root, { width: 300, height: 80, editable: true,
@@ -261,8 +267,8 @@ Item {
         }
 
         function test_leftAndRight(data) {
-            var pickerSpy = signalSpy.createObject(testCase, { target: clock, signalName: "selectDatePicker" })
-            var returnSpy = signalSpy.createObject(testCase, { target: clock, signalName: "selectReturnButton" })
+            var pickerSpy = createTemporaryObject(signalSpy, testCase, { target: clock, signalName: "selectDatePicker" })
+            var returnSpy = createTemporaryObject(signalSpy, testCase, { target: clock, signalName: "selectReturnButton" })
             focusField(data.field, data.caret || 0, data.select)
             keyClick(data.key)
             compare(pickerSpy.count, data.signal === "selectDatePicker" ? 1 : 0)
@@ -274,12 +280,6 @@ Item {
                 compare(input.selectedText, "")
             }
             compare(timeSpy.count, 0)
-        }
-
-        Component {
-            id: signalSpy
-
-            SignalSpy {}
         }
 
         function test_followsDateUntilFirstChange_data() {

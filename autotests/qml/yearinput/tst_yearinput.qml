@@ -30,6 +30,10 @@ Item {
             signalName: "inputChanged"
         }
 
+        SystemPalette {
+            id: palette
+        }
+
         function createBox(properties) {
             var component = Qt.createComponent("qrc:/qml/YearInput.qml")
             box = createTemporaryObject(component, root, Object.assign({ width: 120, height: 30 }, properties))
@@ -171,10 +175,6 @@ Item {
             verify(Qt.colorEqual(second.background.color, palette.light))
             verify(Qt.colorEqual(first.background.color, palette.base))
             compare(inputSpy.count, 0)
-        }
-
-        SystemPalette {
-            id: palette
         }
 
         function test_ownKeys_data() {
