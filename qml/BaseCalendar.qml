@@ -1,5 +1,545 @@
-import QtQuick 2.15
+/* SPDX-License-Identifier: LGPL-2.1-or-later */
 
+import Qt.labs.calendar 1.0
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import nimbara.orvadmindate 1.0
+import "LocalDate.js" as LocalDate
+
+// The month grid: six weeks, Monday first, with the ISO week numbers beside the rows
+// and a box of all weeks of the year above them. It never changes its own selection:
+// every request leaves as updateAll(), and only the embedder's update() redraws it.
 Rectangle {
     id: root
+
+    property bool isLight: true
+    property date selectedDate: new Date()
+    property int thickness: 30
+    property int fontSize: 13
+    property int iconSize: fontSize >= 20 ? 32 : 16
+    property int startYear: 1970
+    property int lastYear: 2105
+
+    signal updateAll(string newDateString)
+    signal focusOnPrevMonth()
+    signal focusOnNextMonth()
+    signal focusOnReturn()
+
+    function update(newDate) {
+        selectedDate = newDate
+        populateCalendar()
+        updateWeeksComboBox(newDate)
+    }
+
+    function updateSystemDate() {
+        update(selectedDate)
+    }
+
+    function getLastDayOfMonth(year, month) {
+        return LocalDate.daysInMonth(year, month)
+    }
+
+    function showNextMonth(day) {
+        if (shown.month === Calendar.December && shown.year === lastYear)
+            return
+        propose(getNextMonth(day))
+    }
+
+    function showPrevMonth(day) {
+        if (shown.month === Calendar.January && shown.year === startYear)
+            return
+        propose(getPrevMonth(day))
+    }
+
+    function showNextYear() {
+        if (shown.year === lastYear)
+            return
+        propose(dayInMonthAway(12, shown.day))
+    }
+
+    function showPrevYear() {
+        if (shown.year === startYear)
+            return
+        propose(dayInMonthAway(-12, shown.day))
+    }
+
+    function getNextMonth(day) {
+        return dayInMonthAway(1, day)
+    }
+
+    function getPrevMonth(day) {
+        return dayInMonthAway(-1, day)
+    }
+
+    // Day `day` of the month `months` away from the shown one, lowered to that
+    // month's last day where it is shorter.
+    function dayInMonthAway(months, day) {
+        var monthIndex = shown.year * 12 + shown.month + months
+        var year = Math.floor(monthIndex / 12)
+        var month = monthIndex - year * 12
+        return LocalDate.date(year, month, Math.min(day, getLastDayOfMonth(year, month)))
+    }
+
+    // A date inside ISO week `weekNumber` of the shown year: the day after 1 January's
+    // weekday in that week, or its Saturday or Sunday where week 1 begins after
+    // 1 January is over (years beginning on Friday or Saturday).
+    function weekNumberToDate(weekNumber) {
+        var year = shown.year
+        var firstWeekday = LocalDate.weekday(year, Calendar.January, 1)
+        var lateStart = firstWeekday === 5 || firstWeekday === 6
+        var dayOfJanuary = (lateStart ? 8 : 1) + (weekNumber - 1) * 7 + 1
+        // A 53rd week is always followed by a year of 52, whose box could not show
+        // it as current: keep to the days it has in this year.
+        if (weekNumber === 53)
+            dayOfJanuary = Math.min(dayOfJanuary, 337 + getLastDayOfMonth(year, Calendar.February))
+        return LocalDate.date(year, Calendar.January, dayOfJanuary)
+    }
+
+    function updateWeeksComboBox(newDate) {
+        var weekCount = numberOfWeeks.get(newDate.getFullYear())
+        if (weeksComboBox.numberOfWeeks !== weekCount) {
+            weeksComboBox.numberOfWeeks = weekCount
+            weeksModel.update(weekCount)
+        }
+        weeksComboBox.currentIndex = dateToWeekNumber(newDate) - 1
+    }
+
+    function dateToWeekNumber(newDate) {
+        return dateToWeek.convert(newDate.getFullYear(), newDate.getMonth(), newDate.getDate())
+    }
+
+    // The old cells go first, so that they do not follow the new facts only to be
+    // destroyed; the new ones read the facts once.
+    function populateCalendar() {
+        calendarModel.clear()
+        var today = new Date()
+        shown.year = selectedDate.getFullYear()
+        shown.month = selectedDate.getMonth()
+        shown.day = selectedDate.getDate()
+        shown.today = today.getFullYear() === shown.year && today.getMonth() === shown.month
+            ? today.getDate() : 0
+        shown.accessibleName = i18n("selected date ") + shown.day + " " + (shown.month + 1) + " "
+            + shown.year + i18n(" year")
+        calendarModel.append(getDaysToDisplay())
+    }
+
+    function getDaysToDisplay() {
+        var startDay = (LocalDate.weekday(shown.year, shown.month, 1) + 6) % 7
+        var daysInMonth = getLastDayOfMonth(shown.year, shown.month)
+        var daysInPrevMonth = getLastDayOfMonth(shown.year, shown.month - 1)
+        var records = []
+        for (var i = startDay; i >= 1; --i)
+            records.push({ day: daysInPrevMonth - i + 1, isCurrentMonth: false, isNextMonth: false })
+        for (var j = 1; j <= daysInMonth; ++j)
+            records.push({ day: j, isCurrentMonth: true, isNextMonth: false })
+        for (var k = 1; records.length < 42; ++k)
+            records.push({ day: k, isCurrentMonth: false, isNextMonth: true })
+        return records
+    }
+
+    function focusOnCalendar() {
+        calendar.focusOnSelectedDate()
+    }
+
+    function focusOnWeeks() {
+        weeksComboBox.forceActiveFocus()
+    }
+
+    function propose(date) {
+        updateAll(date.toISOString())
+    }
+
+    // An arrow key's fixed step, taken back to the selected time of day on the day it
+    // counts, and dropped where it leaves the years of the range.
+    function proposeStep(steppedTime, forward) {
+        var date = LocalDate.keepTimeOfDay(selectedDate, new Date(steppedTime))
+        var year = date.getFullYear()
+        if (forward ? year > lastYear : year < startYear)
+            return
+        propose(date)
+    }
+
+    // Turned toward the user (below 0) the wheel shows the next month; turned away,
+    // or moved sideways only, the previous one.
+    function stepByWheel(verticalDelta) {
+        if (verticalDelta < 0)
+            showNextMonth(shown.day)
+        else
+            showPrevMonth(shown.day)
+    }
+
+    function chooseDay(record) {
+        if (record.isCurrentMonth)
+            propose(LocalDate.date(shown.year, shown.month, record.day))
+        else if (record.isNextMonth)
+            showNextMonth(record.day)
+        else
+            showPrevMonth(record.day)
+    }
+
+    color: systemPalette.base
+
+    // The creation steps in one handler, so that their order holds: the weeks of the
+    // creation year first, then the selected date over them.
+    Component.onCompleted: {
+        weeksComboBox.numberOfWeeks = numberOfWeeks.get(new Date().getFullYear())
+        weeksModel.fillModel(weeksComboBox.numberOfWeeks)
+        update(selectedDate)
+    }
+
+    BaseCalendarController {
+        id: controller
+    }
+
+    DateToWeek {
+        id: dateToWeek
+    }
+
+    NumberOfWeeks {
+        id: numberOfWeeks
+    }
+
+    ListModel {
+        id: calendarModel
+
+        objectName: "calendarModel"
+    }
+
+    SystemPalette {
+        id: systemPalette
+    }
+
+    // Facts of the shown grid, read by every cell: set once per update.
+    QtObject {
+        id: shown
+
+        property int year
+        property int month
+        property int day
+        // Day of the month of today when today lies in the shown month, else 0.
+        property int today
+        property string accessibleName
+    }
+
+    QtObject {
+        id: cellSize
+
+        readonly property int width: Math.round(root.width / 11)
+        readonly property int height: Math.round(root.height / 8)
+        readonly property int rowSpacing: Math.round(root.height / 48)
+    }
+
+    Rectangle {
+        id: headerSeparator
+
+        x: dayOfWeekRow.x
+        y: dayOfWeekRow.y + dayOfWeekRow.height
+        width: dayOfWeekRow.width
+        height: dayOfWeekRow.height / 30
+        color: systemPalette.light
+    }
+
+    Rectangle {
+        id: stripSeparator
+
+        x: weekNumberColumn.x + weekNumberColumn.width
+        y: weekNumberColumn.y
+        width: 1
+        height: backWeekComboBox.height + weekNumberColumn.height
+        color: systemPalette.button
+    }
+
+    GridLayout {
+        objectName: "layout"
+        anchors.fill: parent
+        rows: 2
+        columns: 2
+        rowSpacing: 0
+        columnSpacing: Math.min(backWeekComboBox.width - weeksComboBox.width, 0)
+
+        ListModel {
+            id: weeksModel
+
+            function fillModel(weekNumber) {
+                for (var week = 1; week <= weekNumber; ++week)
+                    append({ week: week })
+            }
+
+            function update(weekNumber) {
+                clear()
+                fillModel(weekNumber)
+            }
+
+            objectName: "weeksModel"
+        }
+
+        ComboBox {
+            id: weeksComboBox
+
+            // The week count that weeksModel was last filled for.
+            property int numberOfWeeks
+
+            objectName: "weeksComboBox"
+            Layout.preferredWidth: 60
+            Layout.fillHeight: true
+            Layout.alignment: Qt.AlignLeft
+            model: weeksModel
+
+            contentItem: Item {}
+
+            background: Rectangle {
+                id: backWeekComboBox
+
+                anchors.bottom: parent.bottom
+                width: weekNumberColumn.width
+                height: weeksComboBox.height
+                color: systemPalette.midlight
+                border.color: weeksComboBox.focus ? systemPalette.highlight : "transparent"
+            }
+
+            indicator: Rectangle {
+                x: 0
+                y: (weeksComboBox.height - height) / 2
+                width: weekNumberColumn.width
+                height: dayOfWeekRow.height
+                color: "transparent"
+
+                Image {
+                    id: backWeekComboBoxIcon
+
+                    objectName: "backWeekComboBoxIcon"
+                    anchors.centerIn: parent
+                    width: root.iconSize
+                    height: root.iconSize
+                    fillMode: Image.PreserveAspectFit
+                    source: "qrc:/icons/32x32/actions/" + (root.isLight ? "light" : "dark") + "/arrow-down.png"
+                }
+            }
+
+            onActivated: root.propose(root.weekNumberToDate(currentIndex + 1))
+            Keys.onPressed: {
+                switch (event.key) {
+                case Qt.Key_Left:
+                    root.focusOnNextMonth()
+                    break
+                case Qt.Key_Right:
+                case Qt.Key_Tab:
+                    root.focusOnCalendar()
+                    break
+                case Qt.Key_Up:
+                    if (popup.visible)
+                        return
+                    root.focusOnPrevMonth()
+                    break
+                case Qt.Key_Down:
+                    if (popup.visible)
+                        return
+                    root.focusOnReturn()
+                    break
+                default:
+                    return
+                }
+                event.accepted = true
+            }
+            Keys.onReleased: {
+                if (event.key !== Qt.Key_Enter && event.key !== Qt.Key_Return)
+                    return
+                if (popup.visible) {
+                    currentIndex = highlightedIndex
+                    root.propose(root.weekNumberToDate(currentIndex + 1))
+                    popup.close()
+                    // The control took the press of Enter in the open popup; it would
+                    // have let go on the release that ends here.
+                    pressed = false
+                } else {
+                    popup.open()
+                }
+                event.accepted = true
+            }
+        }
+
+        Rectangle {
+            id: dayOfWeekRow
+
+            Layout.preferredWidth: calendar.width
+            Layout.preferredHeight: cellSize.height
+            Layout.alignment: Qt.AlignLeft
+            Layout.leftMargin: Math.round(root.width / 37)
+            color: "transparent"
+
+            Row {
+                spacing: calendar.columnSpacing
+
+                Repeater {
+                    objectName: "dayOfWeekRepeater"
+                    model: ListModel {}
+
+                    delegate: Rectangle {
+                        width: cellSize.width
+                        height: cellSize.height
+                        color: "transparent"
+
+                        Label {
+                            anchors.centerIn: parent
+                            text: model.day
+                            font.pixelSize: root.fontSize
+                            color: index >= 5 ? "red" : systemPalette.buttonText
+                        }
+                    }
+
+                    Component.onCompleted: {
+                        [i18n("Mo"), i18n("Tu"), i18n("We"), i18n("Th"), i18n("Fr"), i18n("Sa"),
+                         i18n("Su")].forEach(function (name) { model.append({ day: name }) })
+                    }
+                }
+            }
+        }
+
+        Rectangle {
+            id: weekNumberStrip
+
+            Layout.preferredWidth: cellSize.width
+            Layout.preferredHeight: calendar.height
+            Layout.alignment: Qt.AlignLeft
+            color: systemPalette.midlight
+
+            Column {
+                id: weekNumberColumn
+
+                objectName: "weekNumberColumn"
+                anchors.fill: parent
+                spacing: cellSize.rowSpacing
+
+                Repeater {
+                    model: 6
+
+                    delegate: Rectangle {
+                        width: cellSize.width
+                        height: cellSize.height
+                        color: systemPalette.midlight
+
+                        Label {
+                            // Day 1 + weekOffset of the shown month stands in this row.
+                            property int weekOffset: index * 7
+
+                            objectName: "weekNumber"
+                            anchors.centerIn: parent
+                            text: {
+                                var day = LocalDate.normalised(shown.year, shown.month, 1 + weekOffset)
+                                return dateToWeek.convert(day.year, day.month, day.day)
+                            }
+                            font.pixelSize: root.fontSize
+                            color: root.isLight ? "gray" : "lightgray"
+                        }
+                    }
+                }
+            }
+        }
+
+        Grid {
+            id: calendar
+
+            function focusOnSelectedDate() {
+                for (var i = 0; i < calendarModel.count; ++i) {
+                    var record = calendarModel.get(i)
+                    if (record.isCurrentMonth && record.day === shown.day) {
+                        calendarRepeater.itemAt(i).forceActiveFocus()
+                        return
+                    }
+                }
+            }
+
+            objectName: "calendar"
+            Layout.alignment: Qt.AlignLeft
+            Layout.leftMargin: root.width / 37
+            columns: 7
+            columnSpacing: (3 * root.width / 11 - root.width / 37) / 7
+            rowSpacing: cellSize.rowSpacing
+            activeFocusOnTab: true
+
+            // A wheel handler leaves out movements across its orientation, so one
+            // handler takes those with a vertical part and one the purely horizontal.
+            WheelHandler {
+                target: null
+                onWheel: {
+                    if (event.angleDelta.y !== 0)
+                        root.stepByWheel(event.angleDelta.y)
+                    event.accepted = true
+                }
+            }
+
+            WheelHandler {
+                target: null
+                orientation: Qt.Horizontal
+                onWheel: {
+                    if (event.angleDelta.y === 0)
+                        root.stepByWheel(0)
+                    event.accepted = true
+                }
+            }
+
+            Repeater {
+                id: calendarRepeater
+
+                objectName: "calendarRepeater"
+                model: calendarModel
+
+                delegate: Rectangle {
+                    id: dayCell
+
+                    readonly property bool isToday: model.isCurrentMonth && model.day === shown.today
+                    property string delegateDate: shown.accessibleName
+
+                    function processKeys(event) {
+                        var time = root.selectedDate.getTime()
+                        switch (event.key) {
+                        case Qt.Key_Up:
+                            root.proposeStep(controller.getDateOneWeekAgo(time), false)
+                            break
+                        case Qt.Key_Down:
+                            root.proposeStep(controller.getDateNextWeek(time), true)
+                            break
+                        case Qt.Key_Left:
+                            root.proposeStep(controller.getDateOneDayAgo(time), false)
+                            break
+                        case Qt.Key_Right:
+                            root.proposeStep(controller.getDateNextDay(time), true)
+                            break
+                        }
+                    }
+
+                    width: cellSize.width
+                    height: cellSize.height
+                    radius: 3
+                    focus: true
+                    activeFocusOnTab: false
+                    color: isToday ? systemPalette.highlight : "transparent"
+                    border.color: model.isCurrentMonth && model.day === shown.day
+                        ? systemPalette.highlight : "transparent"
+                    Accessible.name: delegateDate
+                    Keys.onPressed: processKeys(event)
+
+                    Text {
+                        objectName: "dayNumber"
+                        anchors.centerIn: parent
+                        text: model.day
+                        font.pixelSize: root.fontSize
+                        // Columns 5 and 6 are Saturday and Sunday.
+                        color: !model.isCurrentMonth ? (root.isLight ? "gray" : "lightgray")
+                            : index % 7 >= 5 ? "red"
+                            : dayCell.isToday ? systemPalette.base : systemPalette.buttonText
+                    }
+
+                    MouseArea {
+                        anchors.fill: parent
+                        onClicked: {
+                            dayCell.forceActiveFocus()
+                            root.chooseDay(model)
+                        }
+                    }
+                }
+            }
+        }
+    }
 }
