@@ -203,13 +203,6 @@ Item {
             compare(calendar.selectedDate, before, "a request changes nothing by itself")
         }
 
-        function test_monthOfDateFunctions() {
-            var calendar = createCalendar(LocalDate.date(2024, 0, 31))
-            compare(CalendarTest.localDay(calendar.getNextMonth(31)), [2024, 1, 29])
-            compare(CalendarTest.localDay(calendar.getPrevMonth(31)), [2023, 11, 31])
-            compare(proposals.count, 0)
-        }
-
         function test_clickOnCell_data() {
             return [
                 { tag: "2026-03-15, click on the 20th", from: [2026, 2, 15], day: 20, month: "current",

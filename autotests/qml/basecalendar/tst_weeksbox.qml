@@ -184,7 +184,8 @@ Item {
         }
 
         // Every week of every year: the date asked for lies in that ISO week, and once
-        // the embedder has shown it the box marks that week.
+        // the embedder has shown it the box marks that week. The first and the last
+        // week go the panel's whole way: choose, propose, update.
         function test_everyWeekOfTheRange() {
             createCalendar(new Date())
             for (var year = 1970; year <= 2105; ++year) {
@@ -200,20 +201,14 @@ Item {
                     if (box.currentIndex !== week - 1 || box.count < week)
                         fail("week " + week + " of " + year + " leaves index " + box.currentIndex + " of " + box.count)
                 }
-            }
-        }
-
-        // The first and the last week of each year as the panel runs it: choose, propose, update.
-        function test_choiceRoundTrip() {
-            createCalendar(new Date())
-            for (var year = 1970; year <= 2105; ++year) {
-                [1, CalendarTest.weeksIn(year)].forEach(function (week) {
+                ;[1, count].forEach(function (week) {
                     calendar.update(LocalDate.date(year, 6, 1))
                     chooseWeek(week)
                     acceptProposal()
                     if (box.currentIndex !== week - 1)
-                        fail("week " + week + " of " + year + " leaves index " + box.currentIndex)
+                        fail("choosing week " + week + " of " + year + " leaves index " + box.currentIndex)
                 })
+                // Let the old cells go, as the event loop does between two updates.
                 wait(0)
             }
         }

@@ -1,0 +1,76 @@
+/* SPDX-License-Identifier: LGPL-2.1-or-later */
+
+import QtQuick 2.15
+import QtTest 1.2
+import nimbara.orvadmindate 1.0
+import "qrc:/qml/LocalDate.js" as LocalDate
+import "../basecalendar/CalendarTest.js" as CalendarTest
+
+// The month grid as drawn, in light and dark: weekend numbers in red, the neighbouring
+// months dimmed, the selected day framed, the strip and the weeks box's arrow.
+Item {
+    id: window
+
+    width: 462
+    height: 336
+
+    SystemPalette {
+        id: palette
+    }
+
+    TestCase {
+        id: testCase
+
+        name: "BaseCalendarRendering"
+        when: windowShown
+
+        // Pixels of `item`'s area in `image` within a small distance of `colour`.
+        function countNear(image, item, colour) {
+            var origin = item.mapToItem(image.source, 0, 0)
+            var count = 0
+            for (var y = Math.ceil(origin.y); y < origin.y + item.height - 1; ++y) {
+                for (var x = Math.ceil(origin.x); x < origin.x + item.width - 1; ++x) {
+                    var pixel = image.image.pixel(x, y)
+                    if (Math.abs(pixel.r - colour.r) + Math.abs(pixel.g - colour.g) + Math.abs(pixel.b - colour.b) < 0.15)
+                        ++count
+                }
+            }
+            return count
+        }
+
+        function test_grid_data() {
+            return [
+                { tag: "light", isLight: true, dim: "gray", glyph: "#505050" },
+                { tag: "dark", isLight: false, dim: "lightgray", glyph: "#cccccc" },
+            ]
+        }
+
+        function test_grid(data) {
+            // March 2026 begins on a Sunday and ends on a Tuesday.
+            var calendar = CalendarTest.create(testCase, window, LocalDate.date(2026, 2, 11), { isLight: data.isLight })
+            waitForRendering(calendar)
+            var image = { source: calendar, image: grabImage(calendar) }
+            var colour = function (name) { return Qt.tint(name, "transparent") }
+            var cell = function (day, month) { return CalendarTest.cell(testCase, calendar, day, month) }
+
+            verify(countNear(image, cell(14, "current"), colour("red")) > 5, "Saturday in red")
+            verify(countNear(image, cell(15, "current"), colour("red")) > 5, "Sunday in red")
+            verify(countNear(image, cell(13, "current"), colour("red")) === 0, "Friday not in red")
+            verify(countNear(image, cell(28, "previous"), colour(data.dim)) > 5, "February dimmed")
+            verify(countNear(image, cell(4, "next"), colour(data.dim)) > 5, "April dimmed")
+            verify(countNear(image, cell(28, "previous"), colour("red")) === 0, "a dimmed Saturday is not red")
+
+            var selected = cell(11, "current")
+            var frame = countNear(image, selected, palette.highlight)
+            verify(frame > selected.width && frame < selected.width * selected.height / 4,
+                   "the selected day framed, not filled: " + frame)
+            compare(countNear(image, cell(12, "current"), palette.highlight), 0)
+
+            var strip = CalendarTest.childNamed(testCase, calendar, "weekNumberColumn")
+            verify(countNear(image, strip, palette.midlight) > strip.width * strip.height / 2, "the strip in midlight")
+            verify(countNear(image, strip, colour(data.dim)) > 20, "week numbers dimmed")
+            var box = CalendarTest.childNamed(testCase, calendar, "weeksComboBox")
+            verify(countNear(image, box.indicator, colour(data.glyph)) > 5, "the arrow of its variant")
+        }
+    }
+}
