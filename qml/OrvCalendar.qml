@@ -1,5 +1,555 @@
-import QtQuick 2.15
+/* SPDX-License-Identifier: LGPL-2.1-or-later */
 
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import QtQuick.Window 2.15
+import org.kde.kcm 1.2 as KCM
+import org.kde.kirigami 2.12 as Kirigami
+import "LocalDate.js" as LocalDate
+
+// The calendar panel. It owns the date: the grid, the month box, the year box and the
+// picker only propose one, and updateAll() hands the chosen date to all four before it
+// reports it to the host once.
 Rectangle {
     id: root
+
+    property bool isLight: true
+    property int thickness: Math.round((width < height ? width : height) / 10)
+    property int fontSize: 13
+    property int iconSize: fontSize >= 20 ? 32 : 16
+    property int buttonsRadius: 4
+    property color borderColor: isLight ? "gray" : "lightgray"
+    property bool isApplet: true
+    // The picker's frame shows the same condition: one of its fields holds the keyboard.
+    readonly property bool dateIsBeingEdited: isWithin(Window.activeFocusItem, datePicker)
+    property date selectedDate: calendar.selectedDate
+    property date savedDate: new Date()
+    property int startYear: 1970
+    property int lastYear: 2105
+
+    signal selectOpenSettings()
+    signal selectDigitalClock()
+    signal newDateSelected(string newDateString)
+
+    function updateAll(newDate) {
+        calendar.update(newDate)
+        monthComboBox.update(newDate)
+        yearInput.update(newDate)
+        datePicker.update(newDate)
+        newDateSelected(newDate.toISOString())
+    }
+
+    function updateBaseCalendarSystemDate() {
+        calendar.updateSystemDate()
+    }
+
+    function isSystemDateChanged() {
+        var now = new Date()
+        return now.getDate() !== savedDate.getDate() || now.getMonth() !== savedDate.getMonth()
+            || now.getFullYear() !== savedDate.getFullYear()
+    }
+
+    function selectPrevMonth() {
+        previousMonth.forceActiveFocus()
+    }
+
+    function selectReturnButton() {
+        returnButton.forceActiveFocus()
+    }
+
+    function selectDatePicker() {
+        datePicker.focusOnDayBox()
+    }
+
+    function fillYearInput() {
+        yearInput.fill()
+    }
+
+    function getCalendarDate() {
+        return calendar.selectedDate
+    }
+
+    function getMonthComboBoxValue() {
+        return monthComboBox.currentIndex
+    }
+
+    function getYearInputValue() {
+        return yearInput.date
+    }
+
+    function getDatePickerValue() {
+        return datePicker.currentDate
+    }
+
+    function __set_day_of_month_in_date_picker__(dayOfMonth) {
+        datePicker.__set_day_of_month__(dayOfMonth)
+    }
+
+    // The first instant of (year, month) on the calendar's day of the month, that day
+    // lowered to the month's last day where the month is shorter.
+    function dateInMonthOfYear(year, month) {
+        var day = Math.min(calendar.selectedDate.getDate(), calendar.getLastDayOfMonth(year, month))
+        return LocalDate.date(year, month, day)
+    }
+
+    function applyYear(year) {
+        updateAll(dateInMonthOfYear(year, calendar.selectedDate.getMonth()))
+    }
+
+    function isWithin(item, ancestor) {
+        for (; item; item = item.parent) {
+            if (item === ancestor)
+                return true
+        }
+        return false
+    }
+
+    function isEnterKey(key) {
+        return key === Qt.Key_Enter || key === Qt.Key_Return
+    }
+
+    color: systemPalette.base
+
+    // A month step button: a click steps the calendar, then the fill stays dark for a
+    // short feedback.
+    component MonthButton: Button {
+        id: monthButton
+
+        property string arrow
+        // Takes the keyboard when the button's own step disables it at the end of the range.
+        property Item keyboardHeir
+
+        signal step()
+
+        Layout.fillWidth: true
+        Layout.preferredWidth: Math.round(root.width / 10)
+        Layout.preferredHeight: Math.round(root.height / 10)
+        background: Rectangle {
+            radius: root.buttonsRadius
+            border.color: monthButton.activeFocus ? systemPalette.highlight : systemPalette.button
+            color: monthButton.down || feedbackTimer.running ? systemPalette.dark : systemPalette.button
+
+            Behavior on color {
+                ColorAnimation {
+                    duration: 100
+                }
+            }
+        }
+        contentItem: Item {
+            Image {
+                anchors.centerIn: parent
+                width: root.iconSize
+                height: root.iconSize
+                fillMode: Image.PreserveAspectFit
+                source: "qrc:/icons/32x32/actions/" + (root.isLight ? "light" : "dark") + "/" + monthButton.arrow + ".png"
+            }
+        }
+
+        onClicked: {
+            var hadKeyboard = activeFocus
+            step()
+            feedbackTimer.restart()
+            if (hadKeyboard && !enabled)
+                keyboardHeir.forceActiveFocus()
+        }
+
+        Timer {
+            id: feedbackTimer
+
+            interval: 100
+        }
+    }
+
+    SystemPalette {
+        id: systemPalette
+    }
+
+    Connections {
+        target: calendar
+
+        function onUpdateAll(newDateString) {
+            root.updateAll(new Date(Date.parse(newDateString)))
+        }
+
+        function onFocusOnPrevMonth() {
+            previousMonth.forceActiveFocus()
+        }
+
+        function onFocusOnNextMonth() {
+            nextMonthButton.forceActiveFocus()
+        }
+
+        function onFocusOnReturn() {
+            returnButton.forceActiveFocus()
+        }
+    }
+
+    ColumnLayout {
+        anchors.centerIn: parent
+        spacing: Math.round(root.height / 40)
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: Math.round(root.width * 2 / 100)
+
+            MonthButton {
+                id: previousMonth
+
+                objectName: "previousMonth"
+                arrow: "arrow-left"
+                keyboardHeir: monthComboBox
+                Accessible.name: i18n("Go to previous month")
+                enabled: !(calendar.selectedDate.getMonth() === 0
+                           && calendar.selectedDate.getFullYear() === root.startYear)
+
+                onStep: calendar.showPrevMonth(calendar.selectedDate.getDate())
+                Keys.onPressed: {
+                    if (root.isEnterKey(event.key))
+                        clicked()
+                    else if (event.key === Qt.Key_Left)
+                        root.selectOpenSettings()
+                    else if (event.key === Qt.Key_Right)
+                        monthComboBox.forceActiveFocus()
+                    else if (event.key === Qt.Key_Down)
+                        calendar.focusOnWeeks()
+                }
+            }
+
+            ComboBox {
+                id: monthComboBox
+
+                property date currentDate: calendar.selectedDate
+
+                function update(newDate) {
+                    currentIndex = newDate.getMonth()
+                }
+
+                function getTargetDate() {
+                    return root.dateInMonthOfYear(calendar.selectedDate.getFullYear(), currentIndex)
+                }
+
+                function fillModel() {
+                    [i18n("January"), i18n("February"), i18n("March"), i18n("April"), i18n("May"), i18n("June"),
+                     i18n("July"), i18n("August"), i18n("September"), i18n("October"), i18n("November"),
+                     i18n("December")].forEach(function (name) {
+                        monthModel.append({ name: name })
+                    })
+                }
+
+                objectName: "monthComboBox"
+                Layout.fillWidth: true
+                Layout.preferredWidth: Math.round(root.width * 37 / 100)
+                Layout.preferredHeight: Math.round(root.height / 10)
+                textRole: "name"
+                model: ListModel {
+                    id: monthModel
+                }
+
+                contentItem: Label {
+                    id: selectedMonth
+
+                    objectName: "selectedMonth"
+                    text: monthComboBox.displayText
+                    font.pixelSize: root.fontSize
+                    color: systemPalette.buttonText
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                }
+
+                background: Rectangle {
+                    color: systemPalette.base
+                    border.color: monthComboBox.activeFocus ? systemPalette.highlight : root.borderColor
+                    radius: root.buttonsRadius
+                }
+
+                indicator: Image {
+                    id: monthComboBoxIcon
+
+                    objectName: "monthComboBoxIcon"
+                    anchors.right: monthComboBox.right
+                    anchors.rightMargin: 10
+                    anchors.verticalCenter: monthComboBox.verticalCenter
+                    width: root.iconSize
+                    height: root.iconSize
+                    fillMode: Image.PreserveAspectFit
+                    source: "qrc:/icons/32x32/actions/" + (root.isLight ? "light" : "dark") + "/arrow-down.png"
+                }
+
+                popup: Popup {
+                    property alias currentIndex: monthComboBoxListView.currentIndex
+
+                    y: monthComboBox.height - 1
+                    width: monthComboBox.width
+                    height: 25 * 7
+                    implicitHeight: contentItem.implicitHeight
+                    padding: 1
+
+                    contentItem: ListView {
+                        id: monthComboBoxListView
+
+                        clip: true
+                        implicitHeight: contentHeight
+                        // Rows exist only while the list is open.
+                        model: monthComboBox.popup.visible ? monthComboBox.model : null
+                        currentIndex: monthComboBox.highlightedIndex
+                        ScrollIndicator.vertical: ScrollIndicator {}
+
+                        delegate: ItemDelegate {
+                            id: monthDelegate
+
+                            width: monthComboBox.width
+                            height: 25
+                            leftPadding: 10
+                            hoverEnabled: true
+                            Accessible.name: model.name
+
+                            background: Rectangle {
+                                id: delegateRect
+
+                                anchors.centerIn: parent
+                                width: monthDelegate.width - 10
+                                height: monthDelegate.height
+                                radius: 3
+                                color: monthDelegate.focus ? systemPalette.light : systemPalette.base
+                            }
+
+                            contentItem: Label {
+                                id: monthName
+
+                                text: model.name
+                                font.pixelSize: 12
+                                color: systemPalette.buttonText
+                                verticalAlignment: Text.AlignVCenter
+                            }
+
+                            onHoveredChanged: {
+                                if (hovered)
+                                    forceActiveFocus()
+                            }
+                            onClicked: {
+                                monthComboBox.currentIndex = index
+                                monthComboBox.activated(index)
+                                monthComboBox.popup.close()
+                            }
+                        }
+                    }
+
+                    background: Kirigami.ShadowedRectangle {
+                        radius: 2
+                        color: Kirigami.Theme.backgroundColor
+                        border.width: 1
+                        border.color: Qt.rgba(Kirigami.Theme.textColor.r, Kirigami.Theme.textColor.g,
+                                              Kirigami.Theme.textColor.b, 0.3)
+                        shadow.xOffset: 0
+                        shadow.yOffset: 2
+                        shadow.color: Qt.rgba(0, 0, 0, 0.3)
+                        shadow.size: 8
+                    }
+                }
+
+                onActivated: root.updateAll(getTargetDate())
+                Keys.onPressed: {
+                    if (event.key === Qt.Key_Left)
+                        previousMonth.forceActiveFocus()
+                    else if (event.key === Qt.Key_Right)
+                        yearInput.forceActiveFocus()
+                }
+                Keys.onReleased: {
+                    if (!root.isEnterKey(event.key))
+                        return
+                    event.accepted = true
+                    if (popup.opened) {
+                        currentIndex = popup.currentIndex
+                        popup.close()
+                        root.updateAll(getTargetDate())
+                    } else {
+                        popup.open()
+                    }
+                }
+                Component.onCompleted: {
+                    fillModel()
+                    currentIndex = currentDate.getMonth()
+                }
+            }
+
+            YearInput {
+                id: yearInput
+
+                objectName: "yearInput"
+                Layout.fillWidth: true
+                Layout.preferredWidth: Math.round(root.width * 37 / 100)
+                Layout.preferredHeight: Math.round(root.height / 10)
+                startYear: root.startYear
+                lastYear: root.lastYear
+                buttonRadius: root.buttonsRadius
+                borderColor: root.borderColor
+                isLight: root.isLight
+                fontSize: root.fontSize
+
+                onInputChanged: root.applyYear(Number(yearString))
+                Keys.onPressed: {
+                    if (event.key === Qt.Key_Left)
+                        monthComboBox.forceActiveFocus()
+                    else if (event.key === Qt.Key_Right)
+                        nextMonthButton.forceActiveFocus()
+                }
+                Keys.onReleased: {
+                    if (!root.isEnterKey(event.key))
+                        return
+                    event.accepted = true
+                    if (popup.opened) {
+                        currentIndex = popup.currentIndex
+                        popup.close()
+                        root.applyYear(model.get(currentIndex).year)
+                    } else {
+                        popup.open()
+                    }
+                }
+                Component.onCompleted: update(calendar.selectedDate)
+            }
+
+            MonthButton {
+                id: nextMonthButton
+
+                objectName: "nextMonthButton"
+                arrow: "arrow-right"
+                keyboardHeir: yearInput
+                Accessible.name: i18n("Go to next month")
+                enabled: !(calendar.selectedDate.getMonth() === 11
+                           && calendar.selectedDate.getFullYear() === root.lastYear)
+
+                onStep: calendar.showNextMonth(calendar.selectedDate.getDate())
+                Keys.onPressed: {
+                    if (root.isEnterKey(event.key))
+                        clicked()
+                    else if (event.key === Qt.Key_Left)
+                        yearInput.forceActiveFocus()
+                    else if (event.key === Qt.Key_Right)
+                        calendar.focusOnWeeks()
+                    else if (event.key === Qt.Key_Down)
+                        calendar.focusOnCalendar()
+                }
+            }
+        }
+
+        BaseCalendar {
+            id: calendar
+
+            objectName: "calendar"
+            Layout.preferredWidth: root.width
+            Layout.preferredHeight: Math.round(root.height * 0.75)
+            thickness: root.thickness
+            fontSize: root.fontSize
+            isLight: root.isLight
+            startYear: root.startYear
+            lastYear: root.lastYear
+        }
+
+        RowLayout {
+            Layout.preferredWidth: calendar.width
+            spacing: Math.round(root.width * 2 / 100)
+
+            Button {
+                id: returnButton
+
+                objectName: "returnButton"
+                Layout.fillWidth: root.isApplet
+                Layout.preferredWidth: root.isApplet ? Math.round(root.width * 38 / 100) : previousMonth.width
+                Layout.preferredHeight: root.isApplet ? Math.round(root.height / 10) : previousMonth.height
+                Accessible.name: i18n("Return to current date")
+                hoverEnabled: true
+                ToolTip.delay: 1000
+                ToolTip.timeout: 5000
+                ToolTip.visible: hovered && ToolTip.text !== ""
+
+                background: Rectangle {
+                    id: returnButtonBack
+
+                    objectName: "returnButtonBack"
+                    radius: root.buttonsRadius
+                    color: root.isApplet ? "transparent" : systemPalette.button
+                    border.width: root.isApplet ? 0 : 1
+                    border.color: !root.isApplet && returnButton.activeFocus ? systemPalette.highlight : "transparent"
+                }
+
+                contentItem: Item {
+                    Text {
+                        id: returnText
+
+                        objectName: "returnText"
+                        anchors.fill: parent
+                        visible: false
+                        text: i18n("To current date")
+                        font.pixelSize: root.fontSize
+                        font.underline: returnButton.activeFocus
+                        color: systemPalette.highlight
+                        horizontalAlignment: Text.AlignHCenter
+                        verticalAlignment: Text.AlignVCenter
+                    }
+
+                    Image {
+                        id: returnIcon
+
+                        objectName: "returnIcon"
+                        anchors.centerIn: parent
+                        width: root.iconSize
+                        height: root.iconSize
+                        visible: false
+                        fillMode: Image.PreserveAspectFit
+                        source: root.isApplet ? "" : "qrc:/icons/32x32/actions/" + (root.isLight ? "light" : "dark")
+                                                     + "/object-rotate-left.png"
+                    }
+                }
+
+                onClicked: root.updateAll(new Date())
+                Keys.onPressed: {
+                    if (root.isEnterKey(event.key))
+                        clicked()
+                    else if (event.key === Qt.Key_Up)
+                        calendar.focusOnWeeks()
+                    else if (event.key === Qt.Key_Right)
+                        datePicker.focusOnDayBox()
+                    else if (event.key === Qt.Key_Left)
+                        root.selectDigitalClock()
+                }
+                // The look is chosen once: hosts set isApplet when they create the panel.
+                Component.onCompleted: {
+                    if (root.isApplet) {
+                        returnText.visible = true
+                    } else {
+                        returnIcon.visible = true
+                        ToolTip.text = i18n("To current date")
+                    }
+                }
+            }
+
+            DatePicker {
+                id: datePicker
+
+                objectName: "datePicker"
+                Layout.fillWidth: true
+                Layout.preferredWidth: Math.round(root.width * 6 / 10)
+                Layout.preferredHeight: Math.round(root.height / 10)
+                fontSize: root.fontSize
+                radius: root.buttonsRadius
+                borderColor: root.borderColor
+                color: "transparent"
+                startYear: root.startYear
+                lastYear: root.lastYear
+
+                onDateChanged: {
+                    var parts = getISODate().split("-").map(Number)
+                    root.updateAll(LocalDate.date(parts[0], parts[1] - 1, parts[2]))
+                }
+                onFocusOnReturnButton: returnButton.forceActiveFocus()
+                onFocusOnDigitalClock: {
+                    if (root.isApplet)
+                        root.selectOpenSettings()
+                    else
+                        root.selectDigitalClock()
+                }
+            }
+        }
+    }
 }
