@@ -90,9 +90,11 @@ Rectangle {
         var lateStart = firstWeekday === 5 || firstWeekday === 6
         var dayOfJanuary = (lateStart ? 8 : 1) + (weekNumber - 1) * 7 + 1
         // A 53rd week is always followed by a year of 52, whose box could not show
-        // it as current: keep to the days it has in this year.
-        if (weekNumber === 53)
-            dayOfJanuary = Math.min(dayOfJanuary, 337 + getLastDayOfMonth(year, Calendar.February))
+        // it as current: keep to its days in this year.
+        if (weekNumber === 53) {
+            var daysInYear = getLastDayOfMonth(year, Calendar.February) === 29 ? 366 : 365
+            dayOfJanuary = Math.min(dayOfJanuary, daysInYear)
+        }
         return LocalDate.date(year, Calendar.January, dayOfJanuary)
     }
 
@@ -109,8 +111,6 @@ Rectangle {
         return dateToWeek.convert(newDate.getFullYear(), newDate.getMonth(), newDate.getDate())
     }
 
-    // The old cells go first, so that they do not follow the new facts only to be
-    // destroyed; the new ones read the facts once.
     function populateCalendar() {
         calendarModel.clear()
         var today = new Date()
@@ -460,12 +460,12 @@ Rectangle {
 
             // A wheel handler leaves out movements across its orientation, so one
             // handler takes those with a vertical part and one the purely horizontal.
+            // Either handler takes the events it receives, so they go no further.
             WheelHandler {
                 target: null
                 onWheel: {
                     if (event.angleDelta.y !== 0)
                         root.stepByWheel(event.angleDelta.y)
-                    event.accepted = true
                 }
             }
 
@@ -475,7 +475,6 @@ Rectangle {
                 onWheel: {
                     if (event.angleDelta.y === 0)
                         root.stepByWheel(0)
-                    event.accepted = true
                 }
             }
 

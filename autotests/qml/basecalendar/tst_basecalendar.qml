@@ -15,14 +15,21 @@ Item {
     width: 462
     height: 336
 
-    // Stands for the panel: receives the keys that the grid lets travel on.
+    // Stands for the panel: receives the keys and wheel events that the grid lets
+    // travel on.
     Item {
         id: panel
 
         property var keys: []
+        property int wheels: 0
 
         anchors.fill: parent
         Keys.onPressed: keys.push(event.key)
+
+        MouseArea {
+            anchors.fill: parent
+            onWheel: ++panel.wheels
+        }
     }
 
     SystemPalette {
@@ -46,6 +53,7 @@ Item {
             proposals.target = calendar
             proposals.clear()
             panel.keys = []
+            panel.wheels = 0
             return calendar
         }
 
@@ -274,6 +282,7 @@ Item {
             var overCell = CalendarTest.cell(testCase, calendar, 10, "current")
             mouseWheel(overCell, overCell.width / 2, overCell.height / 2, data.delta[0], data.delta[1])
             mouseWheel(grid, overCell.x + overCell.width + 1, overCell.y + 1, data.delta[0], data.delta[1])
+            compare(panel.wheels, 0, "the grid keeps the wheel to itself")
             if (data.expected === null) {
                 compare(proposals.count, 0)
                 return
