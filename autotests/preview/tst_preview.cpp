@@ -1,0 +1,202 @@
+/*
+    SPDX-License-Identifier: LGPL-2.1-or-later
+*/
+
+// The preview host as a script sees it: its screenshots and its JSON lines.
+
+#include <QColor>
+#include <QDate>
+#include <QDateTime>
+#include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace
+{
+struct Run {
+    int exitCode = -1;
+    QList<QJsonObject> lines;
+    QString errors;
+
+    QJsonObject event(const QString &name) const
+    {
+        for (const QJsonObject &line : lines) {
+            if (line.value(QStringLiteral("event")).toString() == name) {
+                return line;
+            }
+        }
+        return {};
+    }
+};
+
+Run runPreview(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(ORV_PREVIEW_BINARY), arguments);
+    Run run;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        run.errors = QStringLiteral("the preview did not finish");
+        return run;
+    }
+    run.exitCode = process.exitCode();
+    run.errors = QString::fromLocal8Bit(process.readAllStandardError());
+    const QList<QByteArray> output = process.readAllStandardOutput().split('\n');
+    for (const QByteArray &line : output) {
+        if (!line.isEmpty()) {
+            run.lines.append(QJsonDocument::fromJson(line).object());
+        }
+    }
+    return run;
+}
+
+QRect rectOf(const QJsonObject &object, qreal devicePixelRatio)
+{
+    const QRectF rect(object.value(QStringLiteral("x")).toDouble(), object.value(QStringLiteral("y")).toDouble(),
+                      object.value(QStringLiteral("width")).toDouble(), object.value(QStringLiteral("height")).toDouble());
+    return QRectF(rect.topLeft() * devicePixelRatio, rect.size() * devicePixelRatio).toAlignedRect();
+}
+
+bool isNear(QRgb pixel, const QColor &colour)
+{
+    constexpr int tolerance = 8;
+    return qAbs(qRed(pixel) - colour.red()) <= tolerance && qAbs(qGreen(pixel) - colour.green()) <= tolerance
+        && qAbs(qBlue(pixel) - colour.blue()) <= tolerance;
+}
+
+qreal shareOfColour(const QImage &image, const QRect &rect, const QColor &colour)
+{
+    int matching = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            matching += isNear(image.pixel(x, y), colour) ? 1 : 0;
+        }
+    }
+    return qreal(matching) / (rect.width() * rect.height());
+}
+
+qreal meanLightness(const QImage &image)
+{
+    qint64 sum = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            sum += qGray(image.pixel(x, y));
+        }
+    }
+    return qreal(sum) / (qint64(image.width()) * image.height());
+}
+}
+
+class PreviewTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void screenshotShowsTodayInHighlight_data();
+    void screenshotShowsTodayInHighlight();
+    void darkPageIsDarker();
+    void dayTypedIntoThePickerIsReported();
+    void helpNeedsNoDisplay();
+
+private:
+    QImage screenshot(const QString &theme, QJsonObject *geometry);
+
+    QTemporaryDir m_dir;
+};
+
+QImage PreviewTest::screenshot(const QString &theme, QJsonObject *geometry)
+{
+    const QString file = m_dir.filePath(theme + QStringLiteral(".png"));
+    const Run run = runPreview({theme, QStringLiteral("--screenshot"), file, QStringLiteral("--dump-geometry")});
+    if (run.exitCode != 0) {
+        qWarning("%s", qPrintable(run.errors));
+        return {};
+    }
+    *geometry = run.event(QStringLiteral("geometry"));
+    return QImage(file);
+}
+
+void PreviewTest::screenshotShowsTodayInHighlight_data()
+{
+    QTest::addColumn<QString>("theme");
+    QTest::newRow("light page") << QStringLiteral("--light");
+    QTest::newRow("dark page") << QStringLiteral("--dark");
+}
+
+void PreviewTest::screenshotShowsTodayInHighlight()
+{
+    QFETCH(QString, theme);
+    QJsonObject geometry;
+    const QImage image = screenshot(theme, &geometry);
+    QVERIFY(!image.isNull());
+    QVERIFY(!geometry.isEmpty());
+
+    const qreal ratio = geometry.value(QStringLiteral("devicePixelRatio")).toDouble();
+    const QJsonObject window = geometry.value(QStringLiteral("window")).toObject();
+    QCOMPARE(image.size(), (QSizeF(window.value(QStringLiteral("width")).toDouble(), window.value(QStringLiteral("height")).toDouble()) * ratio).toSize());
+    QVERIFY(image.width() >= 800 && image.height() >= 500);
+
+    QVERIFY2(geometry.value(QStringLiteral("todayCell")).isObject(), "the page found no cell for today");
+    const QRect cell = rectOf(geometry.value(QStringLiteral("todayCell")).toObject(), ratio);
+    QVERIFY(image.rect().contains(cell));
+    QVERIFY(rectOf(geometry.value(QStringLiteral("panel")).toObject(), ratio).contains(cell));
+    const QColor highlight(geometry.value(QStringLiteral("highlight")).toString());
+    // The day number covers part of the cell; the fill takes most of the rest.
+    QVERIFY2(shareOfColour(image, cell, highlight) > 0.5, qPrintable(QStringLiteral("today's cell is not %1").arg(highlight.name())));
+    // The fill marks today alone: the place one and a half cells to the left is not filled.
+    QVERIFY(shareOfColour(image, cell.translated(-cell.width() * 3 / 2, 0), highlight) < 0.5);
+}
+
+void PreviewTest::darkPageIsDarker()
+{
+    QJsonObject geometry;
+    const QImage light = screenshot(QStringLiteral("--light"), &geometry);
+    const QImage dark = screenshot(QStringLiteral("--dark"), &geometry);
+    QVERIFY(!light.isNull() && !dark.isNull());
+    QCOMPARE(dark.size(), light.size());
+    QVERIFY2(meanLightness(dark) + 64 < meanLightness(light),
+             qPrintable(QStringLiteral("dark %1, light %2").arg(meanLightness(dark)).arg(meanLightness(light))));
+}
+
+void PreviewTest::dayTypedIntoThePickerIsReported()
+{
+    const QDate today = QDate::currentDate();
+    const int day = today.day() == 5 ? 6 : 5;
+    const Run run = runPreview({QStringLiteral("--drive-day"), QString::number(day), QStringLiteral("--screenshot"),
+                                m_dir.filePath(QStringLiteral("driven.png"))});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+
+    const QJsonObject chosen = run.event(QStringLiteral("newDateSelected"));
+    QVERIFY(!chosen.isEmpty());
+    const QDate expected(today.year(), today.month(), day);
+    QCOMPARE(chosen.value(QStringLiteral("date")).toString(), expected.toString(Qt::ISODate));
+    // The panel reports local midnight of that day (its first instant where the day begins
+    // in a daylight-saving gap) as UTC text.
+    QCOMPARE(chosen.value(QStringLiteral("iso")).toString(), expected.startOfDay().toUTC().toString(Qt::ISODateWithMs));
+    QVERIFY(chosen.value(QStringLiteral("pending")).toString().startsWith(expected.toString(Qt::ISODate) + QLatin1Char('T')));
+    QVERIFY(!chosen.value(QStringLiteral("zone")).toString().isEmpty());
+}
+
+void PreviewTest::helpNeedsNoDisplay()
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(ORV_PREVIEW_BINARY), {QStringLiteral("--help")});
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitCode(), 0);
+    const QString help = QString::fromLocal8Bit(process.readAllStandardOutput());
+    for (const char *option : {"--dark", "--light", "--applet", "--lang", "--zone", "--font-size", "--screenshot"}) {
+        QVERIFY2(help.contains(QLatin1String(option)), option);
+    }
+}
+
+QTEST_GUILESS_MAIN(PreviewTest)
+
+#include "tst_preview.moc"
