@@ -117,7 +117,8 @@ Rectangle {
         id: monthButton
 
         property string arrow
-        // Takes the keyboard when the button's own step disables it at the end of the range.
+        // Takes the keyboard when the button's own step disables it at the end of the
+        // range: the button that steps the other way.
         property Item keyboardHeir
 
         signal step()
@@ -198,7 +199,7 @@ Rectangle {
 
                 objectName: "previousMonth"
                 arrow: "arrow-left"
-                keyboardHeir: monthComboBox
+                keyboardHeir: nextMonthButton
                 Accessible.name: i18n("Go to previous month")
                 enabled: !(calendar.selectedDate.getMonth() === 0
                            && calendar.selectedDate.getFullYear() === root.startYear)
@@ -414,7 +415,7 @@ Rectangle {
 
                 objectName: "nextMonthButton"
                 arrow: "arrow-right"
-                keyboardHeir: yearInput
+                keyboardHeir: previousMonth
                 Accessible.name: i18n("Go to next month")
                 enabled: !(calendar.selectedDate.getMonth() === 11
                            && calendar.selectedDate.getFullYear() === root.lastYear)

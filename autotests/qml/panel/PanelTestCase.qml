@@ -14,6 +14,8 @@ TestCase {
     property Item host: parent
     readonly property string panelUrl: "qrc:/qml/OrvCalendar.qml"
     readonly property alias reports: reportSpy
+    // What the grid, the year box, the picker and the month box showed at each report.
+    property var viewsAtReport: []
 
     // 600 by 400, the size the layout figures are easy to check against.
     function createPanel(properties) {
@@ -26,6 +28,11 @@ TestCase {
         verify(panel, "the panel could not be created")
         reportSpy.target = panel
         reportSpy.clear()
+        viewsAtReport = []
+        panel.newDateSelected.connect(function () {
+            var views = [panel.getCalendarDate(), panel.getYearInputValue(), panel.getDatePickerValue()].map(dayOf)
+            viewsAtReport.push(views.concat(panel.getMonthComboBoxValue()))
+        })
         // A pointer resting where a list opens would take the keyboard from it.
         mouseMove(host, 1, host.height - 1)
         return panel
@@ -36,6 +43,7 @@ TestCase {
         var start = new Date(year, month, day, hours === undefined ? 12 : hours)
         panel.updateAll(start)
         reportSpy.clear()
+        viewsAtReport = []
         return start
     }
 
@@ -81,6 +89,16 @@ TestCase {
         return fields.sort(function (a, b) {
             return a.mapToItem(null, 0, 0).x - b.mapToItem(null, 0, 0).x
         })
+    }
+
+    // The keyboard into a picker field as a user takes it there: into the day field
+    // from the panel, then End and Right across the fields before.
+    function focusOnPickerField(panel, field) {
+        panel.selectDatePicker()
+        for (var i = 0; i < field; ++i) {
+            keyClick(Qt.Key_End)
+            keyClick(Qt.Key_Right)
+        }
     }
 
     function pickerText(panel) {
@@ -167,6 +185,9 @@ TestCase {
     function onlyReport() {
         compare(reportSpy.count, 1, "reports")
         var text = reportSpy.signalArguments[0][0]
+        var shown = dayOf(new Date(Date.parse(text)))
+        compare(viewsAtReport[0], [shown, shown, shown, new Date(Date.parse(text)).getMonth()],
+                "the views did not all show the date when it was reported")
         verify(/^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}Z$/.test(text), "not an ISO text in UTC: " + text)
         return new Date(Date.parse(text))
     }

@@ -27,8 +27,12 @@ Item {
             root.releasedKeys = []
         }
 
-        // Puts the keyboard on one place of the panel through its own entry points or,
-        // for the picker's year field, with the keys a user would press.
+        readonly property var partNames: ({ "previous-month button": "previousMonth", "month box": "monthComboBox",
+                                            "year box": "yearInput", "next-month button": "nextMonthButton",
+                                            "return button": "returnButton" })
+
+        // Puts the keyboard on one place of the panel through the panel's entry points where
+        // it has them, else as a user would get there.
         function focusOn(panel, place) {
             switch (place) {
             case "previous-month button":
@@ -41,21 +45,14 @@ Item {
                 panel.selectDatePicker()
                 break
             case "end of the year field":
-                panel.selectDatePicker()
-                for (var field = 0; field < 2; ++field) {
-                    keyClick(Qt.Key_End)
-                    keyClick(Qt.Key_Right)
-                }
+                focusOnPickerField(panel, 2)
                 keyClick(Qt.Key_End)
                 break
             case "weeks box":
                 part(panel, "calendar").focusOnWeeks()
                 break
-            case "next-month button":
-                part(panel, "nextMonthButton").forceActiveFocus()
-                break
             default:
-                part(panel, place).forceActiveFocus()
+                part(panel, partNames[place]).forceActiveFocus()
             }
             verify(isAt(panel, place), "could not start on the " + place + ", the keyboard is on " + focused())
         }
@@ -63,9 +60,6 @@ Item {
         function isAt(panel, place) {
             var item = focused()
             switch (place) {
-            case "previous-month button": return item === part(panel, "previousMonth")
-            case "next-month button": return item === part(panel, "nextMonthButton")
-            case "return button": return item === part(panel, "returnButton")
             case "weeks box": return isWithin(item, weeksBox(panel))
             case "selected day":
                 var date = panel.getCalendarDate()
@@ -74,19 +68,19 @@ Item {
             case "end of the year field":
                 var year = pickerFields(panel)[2]
                 return isWithin(item, year) && year.contentItem.cursorPosition === year.contentItem.text.length
-            default: return isWithin(item, part(panel, place))
+            default: return isWithin(item, part(panel, partNames[place]))
             }
         }
 
         function test_focusMap_data() {
             var moves = [
-                ["previous-month button", Qt.Key_Right, "monthComboBox"],
+                ["previous-month button", Qt.Key_Right, "month box"],
                 ["previous-month button", Qt.Key_Down, "weeks box"],
-                ["monthComboBox", Qt.Key_Left, "previous-month button"],
-                ["monthComboBox", Qt.Key_Right, "yearInput"],
-                ["yearInput", Qt.Key_Left, "monthComboBox"],
-                ["yearInput", Qt.Key_Right, "next-month button"],
-                ["next-month button", Qt.Key_Left, "yearInput"],
+                ["month box", Qt.Key_Left, "previous-month button"],
+                ["month box", Qt.Key_Right, "year box"],
+                ["year box", Qt.Key_Left, "month box"],
+                ["year box", Qt.Key_Right, "next-month button"],
+                ["next-month button", Qt.Key_Left, "year box"],
                 ["next-month button", Qt.Key_Right, "weeks box"],
                 ["next-month button", Qt.Key_Down, "selected day"],
                 ["return button", Qt.Key_Up, "weeks box"],
@@ -169,13 +163,15 @@ Item {
             verify(isAt(panel, data.place), "the keyboard went to " + focused())
         }
 
-        // A button that its own step disables passes the keyboard to its neighbour.
+        // A button that its own step disables passes the keyboard to the one stepping back.
         function test_keyboardKeptAtRangeEnds_data() {
             return [
                 { tag: "Enter on the previous-month button in February 1970", from: "previous-month button",
-                  key: Qt.Key_Enter, start: [1970, 1, 10], to: "monthComboBox", expected: [1970, 0, 10] },
+                  key: Qt.Key_Enter, start: [1970, 1, 10], to: "next-month button", expected: [1970, 0, 10] },
                 { tag: "Return on the next-month button in November 2105", from: "next-month button",
-                  key: Qt.Key_Return, start: [2105, 10, 10], to: "yearInput", expected: [2105, 11, 10] },
+                  key: Qt.Key_Return, start: [2105, 10, 10], to: "previous-month button", expected: [2105, 11, 10] },
+                { tag: "Space on the previous-month button in February 1970", from: "previous-month button",
+                  key: Qt.Key_Space, start: [1970, 1, 10], to: "next-month button", expected: [1970, 0, 10] },
             ]
         }
 
@@ -186,6 +182,8 @@ Item {
             keyClick(data.key)
             verifyChosen(panel, data.expected[0], data.expected[1], data.expected[2])
             verify(isAt(panel, data.to), "the keyboard went to " + focused())
+            compare(part(panel, "monthComboBox").popup.visible || part(panel, "yearInput").popup.visible, false,
+                    "the key's release opened a list")
         }
 
         function test_dateIsBeingEdited() {
@@ -212,8 +210,8 @@ Item {
                 { tag: "Down on the previous-month button", from: "previous-month button", key: Qt.Key_Down },
                 { tag: "Enter on the next-month button", from: "next-month button", key: Qt.Key_Enter },
                 { tag: "Return on the return button", from: "return button", key: Qt.Key_Return },
-                { tag: "Right on the month box", from: "monthComboBox", key: Qt.Key_Right },
-                { tag: "Left on the year box", from: "yearInput", key: Qt.Key_Left },
+                { tag: "Right on the month box", from: "month box", key: Qt.Key_Right },
+                { tag: "Left on the year box", from: "year box", key: Qt.Key_Left },
                 { tag: "Up on the return button", from: "return button", key: Qt.Key_Up },
             ]
         }
@@ -227,17 +225,17 @@ Item {
 
         function test_enterOnBoxesIsKept_data() {
             return [
-                { tag: "month box, Enter", box: "monthComboBox", key: Qt.Key_Enter },
-                { tag: "month box, Return", box: "monthComboBox", key: Qt.Key_Return },
-                { tag: "year box, Enter", box: "yearInput", key: Qt.Key_Enter },
-                { tag: "year box, Return", box: "yearInput", key: Qt.Key_Return },
+                { tag: "month box, Enter", box: "month box", key: Qt.Key_Enter },
+                { tag: "month box, Return", box: "month box", key: Qt.Key_Return },
+                { tag: "year box, Enter", box: "year box", key: Qt.Key_Enter },
+                { tag: "year box, Return", box: "year box", key: Qt.Key_Return },
             ]
         }
 
         // Enter opens the list, the second commits the unchanged highlight, which still reports once.
         function test_enterOnBoxesIsKept(data) {
             var panel = createPanel()
-            var box = part(panel, data.box)
+            var box = part(panel, partNames[data.box])
             focusOn(panel, data.box)
             keyClick(data.key)
             tryCompare(box.popup, "opened", true)
@@ -250,13 +248,13 @@ Item {
 
         // Escape closes the open list and chooses nothing.
         function test_escapeClosesWithoutChoice_data() {
-            return [{ tag: "month box", box: "monthComboBox" }, { tag: "year box", box: "yearInput" }]
+            return [{ tag: "month box", box: "month box" }, { tag: "year box", box: "year box" }]
         }
 
         function test_escapeClosesWithoutChoice(data) {
             var panel = createPanel()
             startAt(panel, 2026, 4, 13)
-            var box = part(panel, data.box)
+            var box = part(panel, partNames[data.box])
             focusOn(panel, data.box)
             keyClick(Qt.Key_Return)
             tryCompare(box.popup, "opened", true)

@@ -96,24 +96,17 @@ Item {
             keyClick(Qt.Key_Return)
         }
 
-        // The day field arrives with the caret before its two digits: clear them first.
+        // A field arrives with nothing selected, and digits typed in front of its text
+        // are refused: select it first.
         function typeInPicker(panel, field, text) {
-            panel.selectDatePicker()
-            for (var i = 0; i < field; ++i) {
-                keyClick(Qt.Key_End)
-                keyClick(Qt.Key_Right)
-            }
+            focusOnPickerField(panel, field)
             keyClick(Qt.Key_A, Qt.ControlModifier)
-            for (i = 0; i < text.length; ++i)
+            for (var i = 0; i < text.length; ++i)
                 keyClick(text.charAt(i))
         }
 
         function stepInPicker(panel, field, key) {
-            panel.selectDatePicker()
-            for (var i = 0; i < field; ++i) {
-                keyClick(Qt.Key_End)
-                keyClick(Qt.Key_Right)
-            }
+            focusOnPickerField(panel, field)
             keyClick(key)
         }
 
