@@ -159,10 +159,13 @@ ApplicationWindow {
                     y: settingsButton.height
 
                     MenuItem {
-                        text: i18n("Dark artwork")
+                        text: i18n("Dark look")
                         checkable: true
                         checked: !window.isLight
-                        onToggled: window.isLight = !checked
+                        onToggled: {
+                            PreviewPalette.apply(checked);
+                            window.isLight = !checked;
+                        }
                     }
                 }
             }

@@ -77,10 +77,11 @@ int main(int argc, char **argv)
         KLocalizedString::setLanguages({options.language()});
         QLocale::setDefault(QLocale(options.language()));
     }
+    PreviewPalette palette;
     if (options.theme() != PreviewOptions::Theme::FromPalette) {
-        QGuiApplication::setPalette(previewPalette(options.theme() == PreviewOptions::Theme::Dark));
+        palette.apply(options.theme() == PreviewOptions::Theme::Dark);
     }
-    options.resolveTheme(isLightPalette(QGuiApplication::palette()));
+    options.resolveTheme(PreviewPalette::isLight(QGuiApplication::palette()));
     if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_STYLE")) {
         // A desktop style that draws with the palette, as a settings page does.
         QQuickStyle::setStyle(QStringLiteral("Fusion"));
@@ -89,6 +90,7 @@ int main(int argc, char **argv)
     JsonLineWriter jsonLines;
     qmlRegisterSingletonInstance(previewUri, 1, 0, "PreviewOptions", &options);
     qmlRegisterSingletonInstance(previewUri, 1, 0, "JsonLines", &jsonLines);
+    qmlRegisterSingletonInstance(previewUri, 1, 0, "PreviewPalette", &palette);
     TimeZones timeZones({QString::fromUtf8(QTimeZone::systemTimeZoneId()), options.zone()});
     qmlRegisterSingletonInstance(previewUri, 1, 0, "TimeZones", &timeZones);
 

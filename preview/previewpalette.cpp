@@ -4,7 +4,14 @@
 
 #include "previewpalette.h"
 
-QPalette previewPalette(bool dark)
+#include <QGuiApplication>
+
+PreviewPalette::PreviewPalette(QObject *parent)
+    : QObject(parent)
+{
+}
+
+QPalette PreviewPalette::palette(bool dark)
 {
     struct Roles {
         QColor window, windowText, base, alternateBase, text, button, buttonText, highlight, highlightedText, light, midlight, mid,
@@ -47,7 +54,12 @@ QPalette previewPalette(bool dark)
     return palette;
 }
 
-bool isLightPalette(const QPalette &palette)
+bool PreviewPalette::isLight(const QPalette &palette)
 {
     return palette.color(QPalette::Window).lightness() > palette.color(QPalette::WindowText).lightness();
+}
+
+void PreviewPalette::apply(bool dark)
+{
+    QGuiApplication::setPalette(palette(dark));
 }
