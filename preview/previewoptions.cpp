@@ -61,7 +61,9 @@ bool PreviewOptions::parse(const QStringList &arguments)
 
 bool PreviewOptions::needsNoWindow() const
 {
-    return !m_parsed || m_parser.isSet(QStringLiteral("help")) || !checkValues().isEmpty();
+    // A command line that does not parse may only carry Qt's own options (-platform,
+    // -style), which the application object takes away: it judges those itself.
+    return m_parser.isSet(QStringLiteral("help")) || (m_parsed && !checkValues().isEmpty());
 }
 
 void PreviewOptions::process(const QCoreApplication &application)

@@ -32,7 +32,7 @@ public:
      * language can reach the environment before Qt reads it. Errors are left to process().
      */
     bool parse(const QStringList &arguments);
-    /// Whether the command line asks only for help, or is wrong: then no window is needed.
+    /// Whether the command line asks only for help, or has a wrong value: then no window is needed.
     bool needsNoWindow() const;
     /// Full handling: --help, unknown options and bad values end the process.
     void process(const QCoreApplication &application);

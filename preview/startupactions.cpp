@@ -20,6 +20,8 @@ namespace
 // Images and the artwork's shadows load asynchronously: a short pause after a frame
 // lets them settle before anything is read off the page.
 constexpr int settleMilliseconds = 300;
+// A window that never draws (no display, a broken platform) must not leave a script waiting.
+constexpr int firstFrameTimeoutMilliseconds = 30000;
 }
 
 StartupActions::StartupActions(QQuickWindow *window, const Plan &plan, JsonLineWriter *writer, QObject *parent)
@@ -32,6 +34,12 @@ StartupActions::StartupActions(QQuickWindow *window, const Plan &plan, JsonLineW
         return;
     }
     runAfterFrame(&StartupActions::start);
+    if (!m_plan.screenshotFile.isEmpty()) {
+        QTimer::singleShot(firstFrameTimeoutMilliseconds, this, [] {
+            std::fprintf(stderr, "the page drew no frame to save\n");
+            QCoreApplication::exit(1);
+        });
+    }
 }
 
 void StartupActions::runAfterFrame(void (StartupActions::*step)())
