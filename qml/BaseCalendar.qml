@@ -5,6 +5,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import nimbara.orvadmindate 1.0
+import "Arguments.js" as Arguments
 import "LocalDate.js" as LocalDate
 
 // The month grid: six weeks, Monday first, with the ISO week numbers beside the rows
@@ -27,6 +28,8 @@ Rectangle {
     signal focusOnReturn()
 
     function update(newDate) {
+        if (!Arguments.isDate(newDate))
+            return
         selectedDate = newDate
         populateCalendar()
         updateWeeksComboBox(newDate)
@@ -73,8 +76,11 @@ Rectangle {
     }
 
     // Day `day` of the month `months` away from the shown one, lowered to that
-    // month's last day where it is shorter.
+    // month's last day where it is shorter; an invalid Date for what is no day.
     function dayInMonthAway(months, day) {
+        day = Arguments.number(day)
+        if (!(day >= 1))
+            return new Date(NaN)
         var monthIndex = shown.year * 12 + shown.month + months
         var year = Math.floor(monthIndex / 12)
         var month = monthIndex - year * 12
@@ -85,6 +91,9 @@ Rectangle {
     // weekday in that week, or its Saturday or Sunday where week 1 begins after
     // 1 January is over (years beginning on Friday or Saturday).
     function weekNumberToDate(weekNumber) {
+        weekNumber = Arguments.number(weekNumber)
+        if (!(Number.isInteger(weekNumber) && weekNumber >= 1 && weekNumber <= 53))
+            return new Date(NaN)
         var year = shown.year
         var firstWeekday = LocalDate.weekday(year, Calendar.January, 1)
         var lateStart = firstWeekday === 5 || firstWeekday === 6
@@ -99,6 +108,8 @@ Rectangle {
     }
 
     function updateWeeksComboBox(newDate) {
+        if (!Arguments.isDate(newDate))
+            return
         var weekCount = numberOfWeeks.get(newDate.getFullYear())
         if (weeksComboBox.numberOfWeeks !== weekCount) {
             weeksComboBox.numberOfWeeks = weekCount
@@ -108,6 +119,8 @@ Rectangle {
     }
 
     function dateToWeekNumber(newDate) {
+        if (!Arguments.isDate(newDate))
+            return 0
         return dateToWeek.convert(newDate.getFullYear(), newDate.getMonth(), newDate.getDate())
     }
 
@@ -146,8 +159,10 @@ Rectangle {
         weeksComboBox.forceActiveFocus()
     }
 
+    // A step that named no day proposes nothing.
     function propose(date) {
-        updateAll(date.toISOString())
+        if (Arguments.isDate(date))
+            updateAll(date.toISOString())
     }
 
     // An arrow key's fixed step, taken back to the selected time of day on the day it

@@ -4,6 +4,7 @@
 
 import QtGraphicalEffects 1.15
 import QtQuick 2.15
+import "Arguments.js" as Arguments
 
 // An analog clock face that keeps no time: it shows its date once, at completion,
 // and afterwards whatever its owner hands to update().
@@ -18,27 +19,20 @@ Rectangle {
     property int shadowVerticalOffset: 3
 
     // Hours, minutes and seconds as numbers or numeric strings. A time with a part
-    // that is not a number is no time at all: the hands and the accessible name
-    // keep showing the last one.
+    // that is not a number, or that would turn a hand by no number of degrees, is no
+    // time at all: the hands and the accessible name keep showing the last one.
     function update(hour, minute, second) {
-        var h = asNumber(hour)
-        var m = asNumber(minute)
-        var s = asNumber(second)
-        if (isNaN(h) || isNaN(m) || isNaN(s))
+        var h = Arguments.number(hour)
+        var m = Arguments.number(minute)
+        var s = Arguments.number(second)
+        var angles = { hour: (h % 12 + m / 60) * 30, minute: m * 6, second: s * 6 }
+        if (!(isFinite(angles.hour) && isFinite(angles.minute) && isFinite(angles.second)))
             return
-        minuteRotation.angle = m * 6
-        secondRotation.angle = s * 6
-        hourRotation.angle = (h % 12 + m / 60) * 30
+        minuteRotation.angle = angles.minute
+        secondRotation.angle = angles.second
+        hourRotation.angle = angles.hour
         clock.Accessible.name = i18n("current time ") + h + i18n(" hours ") + m + i18n(" minutes") + s
             + i18n(" seconds")
-    }
-
-    // Number() reads "", null and true as 0 or 1; only numbers and numeric texts
-    // count here, and of those only finite ones.
-    function asNumber(value) {
-        if (typeof value === "string" && value.trim() !== "")
-            value = Number(value)
-        return typeof value === "number" && isFinite(value) ? value : NaN
     }
 
     function artwork(name) {

@@ -6,6 +6,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import org.kde.kcm 1.2 as KCM
 import nimbara.orvadmindate 1.0
+import "Arguments.js" as Arguments
 
 // Today's date in long form ("Monday, 7 December, 2026"), rebuilt every second so
 // that it turns to the next day on its own shortly after midnight.
@@ -23,17 +24,26 @@ Rectangle {
         date.text = getDateString(new Date())
     }
 
+    // Empty for what is no date.
     function getDateString(inputDate) {
+        if (!Arguments.isDate(inputDate))
+            return ""
         return selectDayOfWeekName(inputDate.getDay()) + ", " + inputDate.getDate() + " "
             + selectMonthName(inputDate.getMonth()) + ", " + inputDate.getFullYear()
     }
 
     function selectDayOfWeekName(dayNumber) {
-        return nameProvider.getDaysOfWeek()[dayNumber]
+        return nameAt(nameProvider.getDaysOfWeek(), dayNumber)
     }
 
     function selectMonthName(monthNumber) {
-        return nameProvider.getMonthNames()[monthNumber]
+        return nameAt(nameProvider.getMonthNames(), monthNumber)
+    }
+
+    // Empty for an index that names no entry of the list.
+    function nameAt(names, index) {
+        var name = names[index]
+        return typeof name === "string" ? name : ""
     }
 
     color: "transparent"

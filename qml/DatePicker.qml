@@ -3,6 +3,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQml 2.15
+import "Arguments.js" as Arguments
 import "LocalDate.js" as LocalDate
 
 // A date typed as DD.MM.YYYY in three fields. Every change by the user is reported
@@ -45,6 +46,8 @@ Rectangle {
 
     // Month before day: the day field's bound follows the new month at once.
     function update(newDate) {
+        if (!Arguments.isDate(newDate))
+            return
         month = newDate.getMonth() + 1
         monthBox.value = month
         year = Math.max(startYear, Math.min(lastYear, newDate.getFullYear()))
@@ -61,8 +64,12 @@ Rectangle {
         currentDate = LocalDate.date(year, month - 1, day)
     }
 
+    // Limited here: the field's int would wrap a number beyond its range.
     function __set_day_of_month__(dayOfMonth) {
-        dayBox.value = dayOfMonth
+        var day = Arguments.number(dayOfMonth)
+        if (isNaN(day))
+            return
+        dayBox.value = Math.max(dayBox.from, Math.min(dayBox.to, day))
         dayBox.dayModified()
     }
 

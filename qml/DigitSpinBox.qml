@@ -53,6 +53,8 @@ SpinBox {
 
     // Automated driving: the text goes in past the validator, then counts as typed.
     function takeText(text) {
+        if (typeof text !== "string")
+            return
         contentItem.text = text
         textEdited()
     }

@@ -3,6 +3,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQml 2.15
+import "Arguments.js" as Arguments
 
 // A time of day typed as HH:MM:SS in three fields. It keeps no time of its own:
 // it shows its date until the host calls updateTime() or the user changes a field,
@@ -27,11 +28,17 @@ Rectangle {
         hourBox.focusWithCaretAt(0)
     }
 
-    // The fields clamp what is out of range; the properties keep what was given.
+    // The fields clamp what is out of range; the properties keep what was given, as
+    // far as an int holds it. A part that is no number makes no time: it is ignored.
     function updateTime(hour, minute, second) {
-        root.hour = hour
-        root.minute = minute
-        root.second = second
+        var time = [hour, minute, second].map(function (part) {
+            return Math.max(-2147483648, Math.min(2147483647, Arguments.number(part)))
+        })
+        if (time.some(isNaN))
+            return
+        root.hour = time[0]
+        root.minute = time[1]
+        root.second = time[2]
         hourBox.value = root.hour
         minuteBox.value = root.minute
         secondBox.value = root.second

@@ -11,10 +11,15 @@
 .pragma library
 
 // The calendar day (year, month 0-11, day, rolled over like the Date constructor),
-// counted without any local time.
+// counted without any local time; NaN fields where there is no such day.
 function normalised(year, month, day) {
     var utc = new Date(0)
-    utc.setUTCFullYear(year, month, day)
+    // The engine's dates end about 275000 years either side of 1970, and it warns of
+    // arguments far beyond them instead of giving NaN quietly.
+    if (Math.abs(Number(year) + Number(month) / 12 + Number(day) / 366 - 1970) < 300000)
+        utc.setUTCFullYear(year, month, day)
+    else
+        utc.setTime(NaN)
     return { year: utc.getUTCFullYear(), month: utc.getUTCMonth(), day: utc.getUTCDate(),
              midnightUtc: utc.getTime() }
 }
@@ -32,9 +37,11 @@ function dayKey(year, month, day) {
 // local midnight where it exists, else the end of the gap that swallowed it, or,
 // for a day a zone skipped altogether, the first instant after it. Days past the
 // end of a month roll over as with the Date constructor; a year below 100 is taken
-// as it is, not as 19xx.
+// as it is, not as 19xx. An invalid Date where there is no such day.
 function date(year, month, day) {
     var target = normalised(year, month, day)
+    if (isNaN(target.midnightUtc))
+        return new Date(NaN)
     var result = new Date(target.year, target.month, target.day)
     if (target.year < 100)
         result.setFullYear(target.year)

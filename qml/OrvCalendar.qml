@@ -6,6 +6,7 @@ import QtQuick.Layouts 1.15
 import QtQuick.Window 2.15
 import org.kde.kcm 1.2 as KCM
 import org.kde.kirigami 2.12 as Kirigami
+import "Arguments.js" as Arguments
 import "LocalDate.js" as LocalDate
 
 // The calendar panel. It owns the date: the grid, the month box, the year box and the
@@ -33,6 +34,8 @@ Rectangle {
     signal newDateSelected(string newDateString)
 
     function updateAll(newDate) {
+        if (!Arguments.isDate(newDate))
+            return
         calendar.update(newDate)
         monthComboBox.update(newDate)
         yearInput.update(newDate)
@@ -223,7 +226,8 @@ Rectangle {
                 property date currentDate: calendar.selectedDate
 
                 function update(newDate) {
-                    currentIndex = newDate.getMonth()
+                    if (Arguments.isDate(newDate))
+                        currentIndex = newDate.getMonth()
                 }
 
                 function getTargetDate() {

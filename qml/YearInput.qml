@@ -3,6 +3,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import org.kde.kirigami 2.12 as Kirigami
+import "Arguments.js" as Arguments
 
 // The year box: a drop-down list of the years startYear to lastYear. A chosen year
 // is only proposed with inputChanged(); the owner moves the box with update().
@@ -25,6 +26,8 @@ ComboBox {
     }
 
     function update(newDate) {
+        if (!Arguments.isDate(newDate))
+            return
         date = new Date(newDate)
         currentIndex = getIndex()
         selectedYear.text = displayText
