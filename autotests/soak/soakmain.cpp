@@ -102,13 +102,13 @@ public:
             && qgetenv("FAKETIME_NO_CACHE") == "1";
     }
 
-    // `spec` in libfaketime's form: "2026-03-08 12:00:00" stands the clock still at
+    // `time` in libfaketime's form: "2026-03-08 12:00:00" stands the clock still at
     // that local time, "+1d" puts it a day ahead of the real one. Written whole and
     // renamed into place, so that no clock call reads half a line.
-    Q_INVOKABLE bool set(const QString &spec) const
+    Q_INVOKABLE bool set(const QString &time) const
     {
         QSaveFile file(qEnvironmentVariable("FAKETIME_TIMESTAMP_FILE"));
-        return movable() && file.open(QIODevice::WriteOnly) && file.write(spec.toUtf8() + '\n') > 0 && file.commit();
+        return movable() && file.open(QIODevice::WriteOnly) && file.write(time.toUtf8() + '\n') > 0 && file.commit();
     }
 };
 

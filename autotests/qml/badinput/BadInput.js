@@ -69,7 +69,7 @@ function verifyReadable(testCase, text, what) {
     testCase.verify(!/NaN|undefined|Infinity|null|Invalid/.test(String(text)), what + " reads '" + text + "'")
 }
 
-// The bad values that are still numbers, which the Parts clamp rather than refuse.
+// The bad values that are still numbers, which the components limit rather than refuse.
 function isFiniteNumber(value) {
     return typeof value === "number" && isFinite(value)
 }

@@ -7,8 +7,8 @@ import "../basecalendar/CalendarTest.js" as CalendarTest
 import "BadInput.js" as BadInput
 
 // The month grid, the year box and the date picker handed what no host should hand
-// them. Each must go on showing one possible date; what its Part does not say it
-// takes is ignored.
+// them. Each must go on showing one possible date, and ignore what it is not meant
+// to take.
 Item {
     id: window
 
@@ -35,9 +35,9 @@ Item {
             spy.clear()
         }
 
-        // Calls the row's function and checks what its Part, or the rule that what a
-        // Part does not take is ignored, says of it; `state` tells what must not move.
-        // Rows whose outcome `changes` the component leave that to their test.
+        // Calls the row's function and checks its outcome: unless the row says otherwise,
+        // nothing moved and nothing was emitted; `state` tells what must not move. Rows
+        // whose outcome `changes` the component leave that to their test.
         function verifyRow(component, data, state) {
             var before = state(component)
             var result = BadInput.invoke(testCase, component, data.call, data.args)
@@ -100,19 +100,23 @@ Item {
             return result instanceof Date && isNaN(result.getTime())
         }
 
-        // A day argument: a finite number is lowered to the month's length where it
-        // is larger; anything else names no day of a month.
+        // A day argument past the month's end is lowered to its last day; one below 1,
+        // or no finite number, names no day.
+        function isLargeDay(value) {
+            return BadInput.isFiniteNumber(value) && value > 1
+        }
+
         function monthStep(lastDay) {
             return function (value) {
-                return value > 1 && BadInput.isFiniteNumber(value) ? { proposes: lastDay } : { ignored: true }
+                return isLargeDay(value) ? { proposes: lastDay } : { ignored: true }
             }
         }
 
         function monthGetter(lastDay) {
             return function (value) {
-                return value > 1 && BadInput.isFiniteNumber(value)
-                    ? { returns: function (date) { return JSON.stringify(CalendarTest.localDay(date)) === JSON.stringify(lastDay) } }
-                    : { returns: isInvalidDate }
+                if (!isLargeDay(value))
+                    return { returns: isInvalidDate }
+                return { returns: function (date) { return String(CalendarTest.localDay(date)) === String(lastDay) } }
             }
         }
 
@@ -194,7 +198,7 @@ Item {
         }
 
         // The picker's numbers make one day, its date starts that day, and the fields
-        // show it unless a text was put in past the pattern (which the Part allows).
+        // show it unless a text was put in past the pattern (as automated driving may).
         function verifyPickerPossible(picker, typedText) {
             verify(picker.month >= 1 && picker.month <= 12, "month " + picker.month)
             verify(picker.year >= picker.startYear && picker.year <= picker.lastYear, "year " + picker.year)
