@@ -32,10 +32,14 @@ Rectangle {
             return
         selectedDate = newDate
         populateCalendar()
-        updateWeeksComboBox(newDate)
+        // updateWeeksComboBox(newDate), on the day populateCalendar() has just read.
+        showWeekInBox(shown.year, shown.month, shown.day)
     }
 
+    // Asked for when the machine's day has turned over, at most once a day: the grid
+    // is drawn from scratch, its cells made anew as at creation.
     function updateSystemDate() {
+        shown.records = []
         update(selectedDate)
     }
 
@@ -110,12 +114,18 @@ Rectangle {
     function updateWeeksComboBox(newDate) {
         if (!Arguments.isDate(newDate))
             return
-        var weekCount = numberOfWeeks.get(newDate.getFullYear())
+        showWeekInBox(newDate.getFullYear(), newDate.getMonth(), newDate.getDate())
+    }
+
+    // Each local-time reading of a Date costs microseconds: the callers hand over the
+    // day they have already read.
+    function showWeekInBox(year, month, day) {
+        var weekCount = numberOfWeeks.get(year)
         if (weeksComboBox.numberOfWeeks !== weekCount) {
             weeksComboBox.numberOfWeeks = weekCount
             weeksModel.update(weekCount)
         }
-        weeksComboBox.currentIndex = dateToWeekNumber(newDate) - 1
+        weeksComboBox.currentIndex = dateToWeek.convert(year, month, day) - 1
     }
 
     function dateToWeekNumber(newDate) {
@@ -124,17 +134,38 @@ Rectangle {
         return dateToWeek.convert(newDate.getFullYear(), newDate.getMonth(), newDate.getDate())
     }
 
+    // The records are updated in place: a month step changes the roles that differ,
+    // so a cell is redrawn only where it shows something new, and no cell is made
+    // anew (updateSystemDate() aside).
     function populateCalendar() {
-        calendarModel.clear()
+        var date = selectedDate
         var today = new Date()
-        shown.year = selectedDate.getFullYear()
-        shown.month = selectedDate.getMonth()
-        shown.day = selectedDate.getDate()
+        shown.year = date.getFullYear()
+        shown.month = date.getMonth()
+        shown.day = date.getDate()
         shown.today = today.getFullYear() === shown.year && today.getMonth() === shown.month
             ? today.getDate() : 0
         shown.accessibleName = i18n("selected date ") + shown.day + " " + (shown.month + 1) + " "
             + shown.year + i18n(" year")
-        calendarModel.append(getDaysToDisplay())
+        shown.weekNumbers = [0, 1, 2, 3, 4, 5].map(function (row) {
+            var day = LocalDate.normalised(shown.year, shown.month, 1 + 7 * row)
+            return dateToWeek.convert(day.year, day.month, day.day)
+        })
+        var records = getDaysToDisplay()
+        var previous = shown.records
+        if (calendarModel.count !== records.length || previous.length !== records.length) {
+            calendarModel.clear()
+            calendarModel.append(records)
+        } else {
+            for (var i = 0; i < records.length; ++i) {
+                var record = records[i]
+                var old = previous[i]
+                if (record.day !== old.day || record.isCurrentMonth !== old.isCurrentMonth
+                        || record.isNextMonth !== old.isNextMonth)
+                    calendarModel.set(i, record)
+            }
+        }
+        shown.records = records
     }
 
     function getDaysToDisplay() {
@@ -235,6 +266,10 @@ Rectangle {
         // Day of the month of today when today lies in the shown month, else 0.
         property int today
         property string accessibleName
+        // ISO week number of each grid row, top to bottom.
+        property var weekNumbers: []
+        // What calendarModel holds, read without asking the model.
+        property var records: []
     }
 
     QtObject {
@@ -440,10 +475,7 @@ Rectangle {
 
                             objectName: "weekNumber"
                             anchors.centerIn: parent
-                            text: {
-                                var day = LocalDate.normalised(shown.year, shown.month, 1 + weekOffset)
-                                return dateToWeek.convert(day.year, day.month, day.day)
-                            }
+                            text: shown.weekNumbers[index]
                             font.pixelSize: root.fontSize
                             color: root.isLight ? "gray" : "lightgray"
                         }
