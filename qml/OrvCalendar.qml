@@ -4,7 +4,6 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Window 2.15
-import org.kde.kcm 1.2 as KCM
 import org.kde.kirigami 2.12 as Kirigami
 import "Arguments.js" as Arguments
 import "LocalDate.js" as LocalDate
