@@ -155,7 +155,11 @@ std::optional<QJsonObject> childResult(const QString &program, const QStringList
 std::optional<QHash<QString, double>> instructionsIn(const QStringList &functions, const QStringList &childArguments, const QProcessEnvironment &environment)
 {
     QTemporaryDir directory;
-    QStringList arguments{QStringLiteral("--tool=callgrind"), QStringLiteral("--callgrind-out-file=%1/callgrind.out").arg(directory.path())};
+    // Per thread: the counts of the GUI thread alone, where the pages do all their work
+    // with the software renderer. Zeroing leaves a sleeping thread's earlier costs, as
+    // those of the QML type loader, to its next dump.
+    QStringList arguments{QStringLiteral("--tool=callgrind"), QStringLiteral("--separate-threads=yes"),
+                          QStringLiteral("--callgrind-out-file=%1/callgrind.out").arg(directory.path())};
     arguments << benchProgram() << QStringLiteral("--child") << childArguments;
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -165,11 +169,15 @@ std::optional<QHash<QString, double>> instructionsIn(const QStringList &function
         stop(process);
         return std::nullopt;
     }
-    // Dumps are numbered in the order they were made; a later dump of a function replaces an earlier one.
+    // Dumps are numbered in the order they were made (callgrind.out.N-01 for thread 1);
+    // a later dump of a function replaces an earlier one.
     QHash<QString, double> counts;
-    QFileInfoList dumps = QDir(directory.path()).entryInfoList({QStringLiteral("callgrind.out.*")}, QDir::Files);
-    std::sort(dumps.begin(), dumps.end(), [](const QFileInfo &a, const QFileInfo &b) {
-        return a.suffix().toInt() < b.suffix().toInt();
+    QFileInfoList dumps = QDir(directory.path()).entryInfoList({QStringLiteral("callgrind.out.*-01")}, QDir::Files);
+    const auto dumpNumber = [](const QFileInfo &dump) {
+        return dump.fileName().section(QLatin1Char('.'), 2).section(QLatin1Char('-'), 0, 0).toInt();
+    };
+    std::sort(dumps.begin(), dumps.end(), [&](const QFileInfo &a, const QFileInfo &b) {
+        return dumpNumber(a) < dumpNumber(b);
     });
     static const QRegularExpression totals(QStringLiteral("^(?:summary|totals): (\\d+)"), QRegularExpression::MultilineOption);
     for (const QFileInfo &dump : std::as_const(dumps)) {
@@ -201,11 +209,16 @@ Coordinator::Coordinator(const Options &options)
 {
     QProcessEnvironment base = QProcessEnvironment::systemEnvironment();
     base.remove(QStringLiteral("QT_LOGGING_RULES"));
+    m_offscreen = base;
+    m_offscreen.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    m_offscreen.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
     for (const QString &name : std::as_const(m_options.platforms)) {
+        if (!m_options.timings) {
+            break;
+        }
         QProcessEnvironment environment = base;
         if (name == QLatin1String("offscreen")) {
-            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-            environment.insert(QStringLiteral("QT_QUICK_BACKEND"), QStringLiteral("software"));
+            environment = m_offscreen;
         } else if (name == QLatin1String("xvfb")) {
             if (base.value(QStringLiteral("DISPLAY")).isEmpty()) {
                 m_notes << QStringLiteral("no X display: the Xvfb figures were left out (run under xvfb-run, as tools/bench.sh does)");
@@ -254,8 +267,10 @@ Coordinator::Coordinator(const Options &options)
 
 bool Coordinator::run()
 {
-    waitForQuietMachine();
     bool ok = true;
+    if (m_options.timings) {
+        waitForQuietMachine();
+    }
     for (const Platform &platform : std::as_const(m_platforms)) {
         ok = measureStarts(platform) && ok;
     }
@@ -266,11 +281,11 @@ bool Coordinator::run()
         ok = measureIdle(platform) && ok;
     }
     noteLoad(QStringLiteral("afterTimings"));
-    if (m_options.callgrind && !m_platforms.isEmpty()) {
+    if (m_options.callgrind) {
         if (QStandardPaths::findExecutable(QStringLiteral("valgrind")).isEmpty()) {
             m_notes << QStringLiteral("valgrind is not installed: the instruction counts were left out");
         } else {
-            ok = measureInstructions(m_platforms.first()) && ok;
+            ok = measureInstructions() && ok;
         }
     }
     return ok;
@@ -397,10 +412,12 @@ bool Coordinator::measureIdle(const Platform &platform)
     return ok;
 }
 
-bool Coordinator::measureInstructions(const Platform &platform)
+// Always on the offscreen platform: the software renderer draws on the GUI thread, whose
+// counts are the ones read.
+bool Coordinator::measureInstructions()
 {
-    say(QStringLiteral("instruction counts under callgrind on %1 (slow)").arg(platform.name));
-    QProcessEnvironment environment = platform.environment;
+    say(QStringLiteral("instruction counts under callgrind (slow)"));
+    QProcessEnvironment environment = m_offscreen;
     environment.insert(QStringLiteral("QT_QPA_UPDATE_IDLE_TIME"), QStringLiteral("0"));
     const QString callgrind = QStringLiteral("offscreen, callgrind");
     Row &withFrame = m_figures.row(QStringLiteral("stepWithFrameInstructions"), callgrind, {}, {});

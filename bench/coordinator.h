@@ -26,6 +26,7 @@ public:
         int idleSeconds = 20;
         int idleRuns = 3;
         bool callgrind = true;
+        bool timings = true;
         double maxLoad = 1.0;
         int loadWaitSeconds = 1800;
         QStringList platforms{QStringLiteral("offscreen"), QStringLiteral("xvfb")};
@@ -48,11 +49,12 @@ private:
     bool measureStarts(const Platform &platform);
     bool measureSteps(const Platform &platform);
     bool measureIdle(const Platform &platform);
-    bool measureInstructions(const Platform &platform);
+    bool measureInstructions();
     void waitForQuietMachine();
     void noteLoad(const QString &when);
 
     Options m_options;
+    QProcessEnvironment m_offscreen;
     QVector<Platform> m_platforms;
     QStringList m_notes;
     QJsonObject m_loads;

@@ -104,10 +104,10 @@ QString targetText(const Row &row)
 {
     switch (row.target.kind) {
     case Target::RatioAtMost:
-        return QStringLiteral("ratio ≤ %1: %2").arg(number(row.target.bound), row.meetsTarget() ? QStringLiteral("met") : QStringLiteral("**not met**"));
+        return QStringLiteral("ratio ≤ %1: %2").arg(QString::number(row.target.bound), row.meetsTarget() ? QStringLiteral("met") : QStringLiteral("**not met**"));
     case Target::ValueBelow:
         return QStringLiteral("< %1 %2: %3")
-            .arg(number(row.target.bound), row.unit, row.meetsTarget() ? QStringLiteral("met") : QStringLiteral("**not met**"));
+            .arg(QString::number(row.target.bound), row.unit, row.meetsTarget() ? QStringLiteral("met") : QStringLiteral("**not met**"));
     case Target::None:
         break;
     }

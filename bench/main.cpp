@@ -54,6 +54,8 @@ int main(int argc, char **argv)
     const QCommandLineOption idleRuns(QStringLiteral("idle-runs"), QStringLiteral("Idle measurements per platform."), QStringLiteral("N"),
                                       QString::number(defaults.idleRuns));
     const QCommandLineOption noCallgrind(QStringLiteral("no-callgrind"), QStringLiteral("Leave out the instruction counts (they take minutes)."));
+    const QCommandLineOption instructionsOnly(QStringLiteral("instructions-only"),
+                                              QStringLiteral("Only the instruction counts, which a busy machine does not skew."));
     const QCommandLineOption maxLoad(QStringLiteral("max-load"), QStringLiteral("Wait until the 1-minute load average is below L."), QStringLiteral("L"),
                                      QString::number(defaults.maxLoad));
     const QCommandLineOption loadWait(QStringLiteral("load-wait"), QStringLiteral("Wait for a quiet machine at most S seconds."), QStringLiteral("S"),
@@ -61,7 +63,7 @@ int main(int argc, char **argv)
     const QCommandLineOption platforms(QStringLiteral("platforms"), QStringLiteral("Comma-separated: offscreen, xvfb."), QStringLiteral("LIST"),
                                        defaults.platforms.join(QLatin1Char(',')));
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Write the figures as JSON to FILE."), QStringLiteral("FILE"));
-    parser.addOptions({runs, steps, ticks, idleSeconds, idleRuns, noCallgrind, maxLoad, loadWait, platforms, json});
+    parser.addOptions({runs, steps, ticks, idleSeconds, idleRuns, noCallgrind, instructionsOnly, maxLoad, loadWait, platforms, json});
     parser.process(app);
 
     Coordinator::Options options;
@@ -71,6 +73,7 @@ int main(int argc, char **argv)
     options.idleSeconds = intValue(parser, idleSeconds, 1);
     options.idleRuns = intValue(parser, idleRuns, 0);
     options.callgrind = !parser.isSet(noCallgrind);
+    options.timings = !parser.isSet(instructionsOnly);
     options.maxLoad = parser.value(maxLoad).toDouble();
     options.loadWaitSeconds = intValue(parser, loadWait, 0);
     options.platforms = parser.value(platforms).split(QLatin1Char(','), Qt::SkipEmptyParts);
