@@ -30,6 +30,8 @@ Item {
         // The script engine's own heap grows with the first several hundred grids made and
         // then stays: grow it here, so that each soak below starts from its size.
         function initTestCase() {
+            if (!heap.measured)
+                return
             var component = create("qrc:/qml/BaseCalendar.qml")
             for (var i = 0; i < 500; ++i) {
                 var grid = component.createObject(window)
@@ -53,7 +55,7 @@ Item {
         // Each one drawn once before it goes, so that its scene-graph nodes come and go too.
         function test_createAndDestroy(data) {
             var component = create("qrc:/qml/" + data.tag + ".qml")
-            Soak.verifyHeapKept(testCase, heap, data.tag + " made and destroyed " + data.rounds + " times",
+            Soak.verifyHeapKept(testCase, heap, data.tag + " made and destroyed",
                                 data.rounds, 1, function () {
                 var object = component.createObject(window, { width: data.size[0], height: data.size[1] })
                 verify(object, component.errorString())
@@ -68,7 +70,7 @@ Item {
             var timer = findChild(label, "refreshTimer")
             var start = LocalDate.date(1970, 0, 1).getTime()
             var lastText = ""
-            Soak.verifyHeapKept(testCase, heap, "the label rebuilt 100000 times", 100000, 1000, function (i) {
+            Soak.verifyHeapKept(testCase, heap, "the label rebuilt", 100000, 1000, function (i) {
                 if (i % 2 === 0) {
                     timer.triggered()
                 } else {

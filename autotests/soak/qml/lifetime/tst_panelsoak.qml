@@ -26,9 +26,8 @@ Item {
             var panel = createPanel()
             var calendar = part(panel, "calendar")
             var yearInput = part(panel, "yearInput")
-            var rounds = 5000
             var reported = 0
-            Soak.verifyHeapKept(testCase, heap, "the panel through " + rounds + " dates", rounds, 20, function (i) {
+            var rounds = Soak.verifyHeapKept(testCase, heap, "the panel through its dates", 5000, 20, function (i) {
                 var date = LocalDate.date(1970, 0, 1 + 9 * i)
                 var year = date.getFullYear()
                 var month = date.getMonth()
