@@ -152,6 +152,11 @@ Rectangle {
             return dateToWeek.convert(day.year, day.month, day.day)
         })
         var records = getDaysToDisplay()
+        var firstDayIndex = 0
+        while (!records[firstDayIndex].isCurrentMonth)
+            ++firstDayIndex
+        shown.todayIndex = shown.today > 0 ? firstDayIndex + shown.today - 1 : -1
+        shown.selectedIndex = firstDayIndex + shown.day - 1
         var previous = shown.records
         if (calendarModel.count !== records.length || previous.length !== records.length) {
             calendarModel.clear()
@@ -266,6 +271,11 @@ Rectangle {
         // Day of the month of today when today lies in the shown month, else 0.
         property int today
         property string accessibleName
+        // Cells of today (-1 when today lies in another month) and of the selected day:
+        // a cell compares its index, and only the two cells concerned change their look
+        // when these move, not every cell whose number changes.
+        property int todayIndex: -1
+        property int selectedIndex: -1
         // ISO week number of each grid row, top to bottom.
         property var weekNumbers: []
         // What calendarModel holds, read without asking the model.
@@ -534,7 +544,7 @@ Rectangle {
                 delegate: Rectangle {
                     id: dayCell
 
-                    readonly property bool isToday: model.isCurrentMonth && model.day === shown.today
+                    readonly property bool isToday: index === shown.todayIndex
                     property string delegateDate: shown.accessibleName
 
                     function processKeys(event) {
@@ -561,8 +571,7 @@ Rectangle {
                     focus: true
                     activeFocusOnTab: false
                     color: isToday ? systemPalette.highlight : "transparent"
-                    border.color: model.isCurrentMonth && model.day === shown.day
-                        ? systemPalette.highlight : "transparent"
+                    border.color: index === shown.selectedIndex ? systemPalette.highlight : "transparent"
                     Accessible.name: delegateDate
                     Keys.onPressed: processKeys(event)
 
