@@ -98,50 +98,48 @@ void printJson(const QJsonObject &object)
     std::fflush(stdout);
 }
 
-// Each measured loop ends in a callgrind dump named after it.
-qint64 runStepsWithFrames(PageWindow &page, int count)
+// Nanoseconds for `count` runs of `step`, -1 when one fails. Callgrind's counts are
+// zeroed before and dumped after, the dump named `name`.
+template<typename Step>
+qint64 measure(const char *name, int count, Step step)
 {
     CALLGRIND_ZERO_STATS;
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < count; ++i) {
-        page.call("nextMonth");
-        if (!page.renderFrame()) {
+        if (!step()) {
             return -1;
         }
     }
     const qint64 elapsed = timer.nsecsElapsed();
-    CALLGRIND_DUMP_STATS_AT("runStepsWithFrames");
+    CALLGRIND_DUMP_STATS_AT(name);
     return elapsed;
+}
+
+qint64 runStepsWithFrames(PageWindow &page, int count)
+{
+    return measure("runStepsWithFrames", count, [&] {
+        page.call("nextMonth");
+        return page.renderFrame();
+    });
 }
 
 qint64 runStepsWithoutFrames(PageWindow &page, int count)
 {
-    CALLGRIND_ZERO_STATS;
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < count; ++i) {
+    return measure("runStepsWithoutFrames", count, [&] {
         page.call("nextMonth");
         // What the event loop would do between two key presses, short of drawing:
         // let the items the step released go.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    const qint64 elapsed = timer.nsecsElapsed();
-    CALLGRIND_DUMP_STATS_AT("runStepsWithoutFrames");
-    return elapsed;
+        return true;
+    });
 }
 
 qint64 runTicks(QObject *label, int count)
 {
-    CALLGRIND_ZERO_STATS;
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < count; ++i) {
-        QMetaObject::invokeMethod(label, "updateDate");
-    }
-    const qint64 elapsed = timer.nsecsElapsed();
-    CALLGRIND_DUMP_STATS_AT("runTicks");
-    return elapsed;
+    return measure("runTicks", count, [label] {
+        return QMetaObject::invokeMethod(label, "updateDate");
+    });
 }
 
 int runSteps(PageWindow &page, const QString &name, int count)
