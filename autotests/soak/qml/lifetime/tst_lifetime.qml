@@ -52,7 +52,8 @@ Item {
             ]
         }
 
-        // Each one drawn once before it goes, so that its scene-graph nodes come and go too.
+        // Each lives through a turn of the event loop before it goes, so that what it
+        // polishes and hands to the scene graph comes and goes too.
         function test_createAndDestroy(data) {
             var component = create("qrc:/qml/" + data.tag + ".qml")
             Soak.verifyHeapKept(testCase, heap, data.tag + " made and destroyed",
