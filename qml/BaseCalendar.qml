@@ -31,8 +31,10 @@ Rectangle {
         if (!Arguments.isDate(newDate))
             return
         selectedDate = newDate
-        populateCalendar()
-        // updateWeeksComboBox(newDate), on the day populateCalendar() has just read.
+        // populateCalendar() on the Date in hand: reading the date property back would
+        // convert it once more.
+        showMonthOf(newDate)
+        // updateWeeksComboBox(newDate), on the day just read.
         showWeekInBox(shown.year, shown.month, shown.day)
     }
 
@@ -134,17 +136,28 @@ Rectangle {
         return dateToWeek.convert(newDate.getFullYear(), newDate.getMonth(), newDate.getDate())
     }
 
+    function populateCalendar() {
+        showMonthOf(selectedDate)
+    }
+
+    // The local calendar day of `date` at the cost of one reading of the zone: each
+    // local-time reading of a Date looks the zone up anew, with file system calls.
+    // The UTC fields of the instant shifted by its offset are its local fields.
+    function localDayOf(date) {
+        var shifted = new Date(date.getTime() - date.getTimezoneOffset() * 60000)
+        return { year: shifted.getUTCFullYear(), month: shifted.getUTCMonth(), day: shifted.getUTCDate() }
+    }
+
     // The records are updated in place: a month step changes the roles that differ,
     // so a cell is redrawn only where it shows something new, and no cell is made
     // anew (updateSystemDate() aside).
-    function populateCalendar() {
-        var date = selectedDate
-        var today = new Date()
-        shown.year = date.getFullYear()
-        shown.month = date.getMonth()
-        shown.day = date.getDate()
-        shown.today = today.getFullYear() === shown.year && today.getMonth() === shown.month
-            ? today.getDate() : 0
+    function showMonthOf(date) {
+        var selected = localDayOf(date)
+        var today = localDayOf(new Date())
+        shown.year = selected.year
+        shown.month = selected.month
+        shown.day = selected.day
+        shown.today = today.year === shown.year && today.month === shown.month ? today.day : 0
         shown.accessibleName = i18n("selected date ") + shown.day + " " + (shown.month + 1) + " "
             + shown.year + i18n(" year")
         shown.weekNumbers = [0, 1, 2, 3, 4, 5].map(function (row) {
