@@ -15,15 +15,16 @@
 #include <QJsonDocument>
 
 #include <cstdio>
+#include <limits>
 
 namespace
 {
-int intValue(const QCommandLineParser &parser, const QCommandLineOption &option, int minimum)
+int intValue(const QCommandLineParser &parser, const QCommandLineOption &option, int minimum, int maximum = std::numeric_limits<int>::max())
 {
     bool ok = false;
     const int value = parser.value(option).toInt(&ok);
-    if (!ok || value < minimum) {
-        std::fprintf(stderr, "--%s needs a whole number of at least %d\n", qPrintable(option.names().constFirst()), minimum);
+    if (!ok || value < minimum || value > maximum) {
+        std::fprintf(stderr, "--%s needs a whole number from %d to %d\n", qPrintable(option.names().constFirst()), minimum, maximum);
         std::exit(2);
     }
     return value;
@@ -68,7 +69,8 @@ int main(int argc, char **argv)
 
     Coordinator::Options options;
     options.runs = intValue(parser, runs, 1);
-    options.steps = intValue(parser, steps, 1);
+    // From January 2000 the panel reaches the end of its range (December 2105) after 1271 steps.
+    options.steps = intValue(parser, steps, 1, 1200);
     options.ticks = intValue(parser, ticks, 1);
     options.idleSeconds = intValue(parser, idleSeconds, 1);
     options.idleRuns = intValue(parser, idleRuns, 0);

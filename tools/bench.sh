@@ -9,8 +9,9 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build="${BUILD_DIR:-$top/build}"
 
+# The build talks on stderr: stdout carries the table alone.
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON > /dev/null
-cmake --build "$build" --parallel "$(nproc)" --target orv-admin-date-bench
+cmake --build "$build" --parallel "$(nproc)" --target orv-admin-date-bench >&2
 
 if ! command -v valgrind > /dev/null; then
     echo "valgrind is missing (apt-get install valgrind): the instruction counts are left out" >&2
