@@ -116,7 +116,8 @@ Rectangle {
     function updateWeeksComboBox(newDate) {
         if (!Arguments.isDate(newDate))
             return
-        showWeekInBox(newDate.getFullYear(), newDate.getMonth(), newDate.getDate())
+        var day = LocalDate.localDay(newDate)
+        showWeekInBox(day.year, day.month, day.day)
     }
 
     // Each local-time reading of a Date costs microseconds: the callers hand over the
@@ -133,27 +134,20 @@ Rectangle {
     function dateToWeekNumber(newDate) {
         if (!Arguments.isDate(newDate))
             return 0
-        return dateToWeek.convert(newDate.getFullYear(), newDate.getMonth(), newDate.getDate())
+        var day = LocalDate.localDay(newDate)
+        return dateToWeek.convert(day.year, day.month, day.day)
     }
 
     function populateCalendar() {
         showMonthOf(selectedDate)
     }
 
-    // The local calendar day of `date` at the cost of one reading of the zone: each
-    // local-time reading of a Date looks the zone up anew, with file system calls.
-    // The UTC fields of the instant shifted by its offset are its local fields.
-    function localDayOf(date) {
-        var shifted = new Date(date.getTime() - date.getTimezoneOffset() * 60000)
-        return { year: shifted.getUTCFullYear(), month: shifted.getUTCMonth(), day: shifted.getUTCDate() }
-    }
-
     // The records are updated in place: a month step changes the roles that differ,
     // so a cell is redrawn only where it shows something new, and no cell is made
     // anew (updateSystemDate() aside).
     function showMonthOf(date) {
-        var selected = localDayOf(date)
-        var today = localDayOf(new Date())
+        var selected = LocalDate.localDay(date)
+        var today = LocalDate.localDay(new Date())
         shown.year = selected.year
         shown.month = selected.month
         shown.day = selected.day
@@ -218,7 +212,7 @@ Rectangle {
     // counts, and dropped where it leaves the years of the range.
     function proposeStep(steppedTime, forward) {
         var date = LocalDate.keepTimeOfDay(selectedDate, new Date(steppedTime))
-        var year = date.getFullYear()
+        var year = LocalDate.localDay(date).year
         if (forward ? year > lastYear : year < startYear)
             return
         propose(date)

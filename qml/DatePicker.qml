@@ -48,11 +48,12 @@ Rectangle {
     function update(newDate) {
         if (!Arguments.isDate(newDate))
             return
-        month = newDate.getMonth() + 1
+        var local = LocalDate.localDay(newDate)
+        month = local.month + 1
         monthBox.value = month
-        year = Math.max(startYear, Math.min(lastYear, newDate.getFullYear()))
+        year = Math.max(startYear, Math.min(lastYear, local.year))
         yearBox.value = year
-        day = newDate.getDate()
+        day = local.day
         dayBox.value = day
         updateDate()
     }

@@ -25,8 +25,8 @@ function normalised(year, month, day) {
 }
 
 function isOnDay(instant, target) {
-    return instant.getDate() === target.day && instant.getMonth() === target.month
-        && instant.getFullYear() === target.year
+    var local = localDay(instant)
+    return local.day === target.day && local.month === target.month && local.year === target.year
 }
 
 function dayKey(year, month, day) {
@@ -42,14 +42,39 @@ function date(year, month, day) {
     var target = normalised(year, month, day)
     if (isNaN(target.midnightUtc))
         return new Date(NaN)
-    var result = new Date(target.year, target.month, target.day)
-    if (target.year < 100)
-        result.setFullYear(target.year)
-    // Where midnight came twice the engine may answer with the second one.
-    if (result.getHours() === 0 && result.getMinutes() === 0 && isOnDay(result, target)
-            && new Date(result.getTime() - 1).getDate() !== target.day)
-        return result
-    return firstInstantOf(target)
+    // Each local-time reading looks the zone up anew, so the offsets are read
+    // directly: local midnight is the instant whose own offset, added to it, gives
+    // the UTC midnight of the same date. It is taken when the instant before it
+    // still lies on an earlier day; a gap or a repeated midnight is left to the
+    // search below.
+    var midnight = target.midnightUtc
+    var offset = offsetAt(midnight)
+    var candidate = midnight + offset
+    var candidateOffset = offsetAt(candidate)
+    if (candidateOffset !== offset) {
+        candidate = midnight + candidateOffset
+        if (offsetAt(candidate) !== candidateOffset)
+            return firstInstantOf(target)
+    }
+    if (offsetAt(candidate - 1) !== candidateOffset)
+        return firstInstantOf(target)
+    return new Date(candidate)
+}
+
+// Milliseconds to add to local time at `time` (ms since the epoch) to get UTC:
+// the one local-time reading a caller needs for a whole set of fields.
+function offsetAt(time) {
+    return Math.round(new Date(time).getTimezoneOffset() * 60000)
+}
+
+// The local calendar day of `instant`, with its weekday (0 Sunday to 6 Saturday),
+// at the cost of one reading of the zone instead of one per field: the UTC fields
+// of the instant shifted by its offset are its local fields.
+function localDay(instant) {
+    var time = instant.getTime()
+    var shifted = new Date(time - offsetAt(time))
+    return { year: shifted.getUTCFullYear(), month: shifted.getUTCMonth(), day: shifted.getUTCDate(),
+             weekday: shifted.getUTCDay() }
 }
 
 // Local midnight is the UTC midnight of the same date shifted by the offset in
@@ -62,7 +87,8 @@ function firstInstantOf(target) {
     for (var probe = -1; probe <= 1; ++probe) {
         var offset = new Date(target.midnightUtc + probe * 86400000).getTimezoneOffset()
         var candidate = new Date(target.midnightUtc + offset * 60000)
-        var key = dayKey(candidate.getFullYear(), candidate.getMonth(), candidate.getDate())
+        var local = localDay(candidate)
+        var key = dayKey(local.year, local.month, local.day)
         if (key === targetKey && (onDay === null || candidate < onDay))
             onDay = candidate
         else if (key > targetKey && (after === null || candidate < after))
@@ -90,7 +116,8 @@ function weekday(year, month, day) {
 // day, the nearest existing day beyond it in the direction of the step.
 function keepTimeOfDay(from, stepped) {
     var days = Math.round((stepped.getTime() - from.getTime()) / 86400000)
-    var target = normalised(from.getFullYear(), from.getMonth(), from.getDate() + days)
+    var fromDay = localDay(from)
+    var target = normalised(fromDay.year, fromDay.month, fromDay.day + days)
     var corrected = new Date(stepped.getTime()
                              + (stepped.getTimezoneOffset() - from.getTimezoneOffset()) * 60000)
     if (isOnDay(corrected, target))

@@ -77,13 +77,45 @@ TestCase {
         compare(LocalDate.daysInMonth(data.year, data.month), data.days)
     }
 
-    function test_everyMonthOfTheRange() {
+    // Each day's first instant lies on that day, and the millisecond before it on an
+    // earlier one, read through the engine's own local fields; a day the zone skipped
+    // (Kiritimati, 31 December 1994) gives the first instant after it.
+    function test_everyDayOfTheRange() {
+        function dayKeyOf(instant) {
+            return LocalDate.dayKey(instant.getFullYear(), instant.getMonth(), instant.getDate())
+        }
         for (var year = 1970; year <= 2105; ++year) {
             for (var month = 0; month < 12; ++month) {
-                var first = LocalDate.date(year, month, 1)
-                if (first.getDate() !== 1 || first.getMonth() !== month || first.getFullYear() !== year)
-                    fail("first day of " + year + "-" + (month + 1) + " is " + first)
+                for (var day = 1; day <= LocalDate.daysInMonth(year, month); ++day) {
+                    var target = LocalDate.dayKey(year, month, day)
+                    var first = LocalDate.date(year, month, day)
+                    var firstDay = dayKeyOf(first)
+                    var dayBefore = dayKeyOf(new Date(first.getTime() - 1))
+                    if (firstDay < target || dayBefore >= target)
+                        fail("first instant of " + year + "-" + (month + 1) + "-" + day + " is " + first)
+                }
             }
+        }
+    }
+
+    // The local fields read at one zone lookup agree with the engine's getters at and
+    // around the first instant of days with changes, of days before 1900 (offsets in
+    // seconds) and of a year below 100.
+    function test_localDay_data() {
+        return test_firstInstantOfDay_data().concat([
+            { tag: "1890-06-15, local mean time", year: 1890, month: 5, day: 15 },
+            { tag: "0042-06-15, a year below 100", year: 42, month: 5, day: 15 },
+        ])
+    }
+
+    function test_localDay(data) {
+        var first = LocalDate.date(data.year, data.month, data.day).getTime()
+        var after = [-3600000, -1, 0, 1, 3600000, 12 * 3600000, 86400000 - 1]
+        for (var i = 0; i < after.length; ++i) {
+            var instant = new Date(first + after[i])
+            compare(LocalDate.localDay(instant), { year: instant.getFullYear(), month: instant.getMonth(),
+                                                   day: instant.getDate(), weekday: instant.getDay() },
+                    "at " + after[i] + " ms from the first instant")
         }
     }
 }
