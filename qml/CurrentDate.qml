@@ -4,11 +4,11 @@
 
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import org.kde.kcm 1.2 as KCM
 import nimbara.orvadmindate 1.0
 import "Arguments.js" as Arguments
+import "LocalDate.js" as LocalDate
 
-// Today's date in long form ("Monday, 7 December, 2026"), rebuilt every second so
+// Today's date in long form ("Monday, 7 December, 2026"), checked every second so
 // that it turns to the next day on its own shortly after midnight.
 Rectangle {
     id: currentDate
@@ -20,16 +20,29 @@ Rectangle {
     property bool translate: true
     property alias dateString: date.text
 
+    // The text is built anew only when the day or the choice of names changed since
+    // the last tick; a tick otherwise reads the zone once and hands the text on again,
+    // which also replaces a text the host set in between.
     function updateDate() {
-        date.text = getDateString(new Date())
+        var day = LocalDate.localDay(new Date())
+        var key = LocalDate.dayKey(day.year, day.month, day.day) * 2 + (nameProvider.translate() ? 1 : 0)
+        if (key !== shownDay.key) {
+            shownDay.key = key
+            shownDay.text = longForm(day)
+        }
+        date.text = shownDay.text
     }
 
     // Empty for what is no date.
     function getDateString(inputDate) {
         if (!Arguments.isDate(inputDate))
             return ""
-        return selectDayOfWeekName(inputDate.getDay()) + ", " + inputDate.getDate() + " "
-            + selectMonthName(inputDate.getMonth()) + ", " + inputDate.getFullYear()
+        return longForm(LocalDate.localDay(inputDate))
+    }
+
+    function longForm(day) {
+        return selectDayOfWeekName(day.weekday) + ", " + day.day + " " + selectMonthName(day.month) + ", "
+            + day.year
     }
 
     function selectDayOfWeekName(dayNumber) {
@@ -55,6 +68,14 @@ Rectangle {
 
     CurrentDateNameProvider {
         id: nameProvider
+    }
+
+    // The day the label last built its text for, and in which names.
+    QtObject {
+        id: shownDay
+
+        property real key: NaN
+        property string text
     }
 
     SystemPalette {
