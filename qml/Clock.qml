@@ -70,6 +70,7 @@ Rectangle {
         verticalOffset: 2
         radius: 10
         samples: clock.shadowSamples
+        cached: true
         color: systemPalette.shadow
     }
 
@@ -79,6 +80,7 @@ Rectangle {
         verticalOffset: 2
         radius: 6
         samples: clock.shadowSamples
+        cached: true
         color: systemPalette.shadow
     }
 
@@ -118,6 +120,7 @@ Rectangle {
             rotation: 180
             radius: clock.shadowRaidus
             samples: clock.shadowSamples
+            cached: true
             color: clock.shadowColor
         }
 
@@ -154,6 +157,7 @@ Rectangle {
             source: minute
             radius: clock.shadowRaidus
             samples: clock.shadowSamples
+            cached: true
             color: clock.shadowColor
         }
 
@@ -181,6 +185,7 @@ Rectangle {
             source: minutePinImage
             radius: clock.shadowRaidus
             samples: clock.shadowSamples
+            cached: true
             color: clock.shadowColor
         }
 
@@ -217,6 +222,7 @@ Rectangle {
             source: second
             radius: clock.shadowRaidus
             samples: clock.shadowSamples
+            cached: true
             color: clock.shadowColor
         }
 
@@ -245,6 +251,7 @@ Rectangle {
             source: secondPinImage
             radius: clock.shadowRaidus
             samples: clock.shadowSamples
+            cached: true
             color: clock.shadowColor
         }
 

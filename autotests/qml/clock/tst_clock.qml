@@ -248,6 +248,9 @@ Item {
                 verify(Qt.colorEqual(shadow.color, data.colour === "palette" ? palette.shadow : colour),
                        "colour " + shadow.color)
                 compare(shadow.samples, samples)
+                // The pictures under the shadows never change while the hands turn: each
+                // blur is kept, not run again for every frame.
+                verify(shadow.cached)
             }
             expectShadow(4, Qt.rgba(0, 0, 0, 0.25), 17)
             clock.shadowRaidus = 7.5
