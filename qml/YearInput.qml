@@ -2,7 +2,6 @@
 
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import org.kde.kirigami 2.12 as Kirigami
 import "Arguments.js" as Arguments
 
 // The year box: a drop-down list of the years startYear to lastYear. A chosen year
@@ -124,17 +123,12 @@ ComboBox {
                 }
             }
         }
-        background: Kirigami.ShadowedRectangle {
-            radius: 2
-            color: Kirigami.Theme.backgroundColor
-            border.width: 1
-            border.color: Qt.rgba(Kirigami.Theme.textColor.r, Kirigami.Theme.textColor.g,
-                                  Kirigami.Theme.textColor.b, 0.3)
-            shadow.xOffset: 0
-            shadow.yOffset: 2
-            shadow.color: Qt.rgba(0, 0, 0, 0.3)
-            shadow.size: 8
+        // Loaded on the first opening, and kept: see PopupFrame.qml.
+        background: Loader {
+            active: false
+            source: "PopupFrame.qml"
         }
+        onAboutToShow: background.active = true
     }
 
     // The face shows the year of the date from here on, not the list's text.

@@ -4,6 +4,7 @@ import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
 import QtTest 1.2
+import org.kde.kirigami 2.12 as Kirigami
 import nimbara.orvadmindate 1.0
 
 // How the panel is laid out and drawn: sizes, artwork, the two looks, feedback, and the
@@ -373,6 +374,44 @@ Item {
             tryCompare(box.popup, "visible", false)
             compare(list.count, 0, "rows released once closed")
             compare(reports.count, 0)
+        }
+
+        function test_listFrame_data() {
+            return [
+                { tag: "month list opened by pointer", box: "monthComboBox", withKey: false },
+                { tag: "month list opened with Return", box: "monthComboBox", withKey: true },
+                { tag: "year list opened by pointer", box: "yearInput", withKey: false },
+                { tag: "year list opened with Return", box: "yearInput", withKey: true },
+            ]
+        }
+
+        // The lists' shadowed frame in the theme's colours is loaded when a list first
+        // opens, and kept once it closes.
+        function test_listFrame(data) {
+            var panel = createPanel()
+            var box = part(panel, data.box)
+            var popup = box.popup
+            compare(popup.background.item, null, "no frame before the list first opens")
+            if (data.withKey) {
+                box.forceActiveFocus()
+                keyClick(Qt.Key_Return)
+            } else {
+                mouseClick(box)
+            }
+            tryCompare(popup, "opened", true)
+            var frame = popup.background.item
+            verify(frame, "no frame on the open list")
+            compare([frame.x, frame.y, frame.width, frame.height], [0, 0, box.width, 175])
+            compare(frame.radius, 2)
+            verifyColour(frame.color, Kirigami.Theme.backgroundColor, "fill")
+            compare(frame.border.width, 1)
+            var text = Kirigami.Theme.textColor
+            verifyColour(frame.border.color, Qt.rgba(text.r, text.g, text.b, 0.3), "border")
+            compare([frame.shadow.xOffset, frame.shadow.yOffset, frame.shadow.size], [0, 2, 8])
+            verifyColour(frame.shadow.color, Qt.rgba(0, 0, 0, 0.3), "shadow")
+            mouseClick(root, 1, root.height - 1)
+            tryCompare(popup, "visible", false)
+            compare(popup.background.item, frame, "the frame is kept once the list closed")
         }
     }
 }

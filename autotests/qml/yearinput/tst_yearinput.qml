@@ -140,6 +140,23 @@ Item {
             compare(box.contentItem.text, "2030")
         }
 
+        // The list's frame comes with its first opening and stays for the next ones.
+        function test_frameLoadedOnFirstOpening() {
+            var popup = box.popup
+            compare(popup.background.item, null, "no frame before the list first opens")
+            mouseClick(box)
+            tryCompare(popup, "opened", true)
+            var frame = popup.background.item
+            verify(frame, "no frame on the open list")
+            compare([frame.width, frame.height], [box.width, 175])
+            mouseClick(root, 1, root.height - 1)
+            tryCompare(popup, "visible", false)
+            compare(popup.background.item, frame, "the frame is kept once the list closed")
+            popup.open()
+            tryCompare(popup, "opened", true)
+            compare(popup.background.item, frame, "the frame is not made anew")
+        }
+
         function test_popupSize_data() {
             return [
                 { tag: "136 years", properties: {} },
