@@ -146,9 +146,13 @@ ComboBox {
     ListModel {
         id: yearsModel
 
+        // One append of all the entries: the box and its list then take in the new
+        // entries once, not once per year.
         function fillModel(currentYear) {
+            var years = []
             for (var year = yearInput.startYear; year <= yearInput.lastYear; ++year)
-                append({ year: year })
+                years.push({ year: year })
+            append(years)
         }
 
         function update(currentYear) {
