@@ -328,9 +328,12 @@ Rectangle {
         ListModel {
             id: weeksModel
 
+            // One append for all weeks: each call notifies the box's views anew.
             function fillModel(weekNumber) {
+                var weeks = []
                 for (var week = 1; week <= weekNumber; ++week)
-                    append({ week: week })
+                    weeks.push({ week: week })
+                append(weeks)
             }
 
             function update(weekNumber) {

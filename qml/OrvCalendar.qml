@@ -167,6 +167,14 @@ Rectangle {
         id: systemPalette
     }
 
+    // The grid's selected day, read once whenever its date changes: every local
+    // reading of a Date looks the zone up anew.
+    QtObject {
+        id: selected
+
+        readonly property var day: LocalDate.localDay(calendar.selectedDate)
+    }
+
     Connections {
         target: calendar
 
@@ -202,10 +210,9 @@ Rectangle {
                 arrow: "arrow-left"
                 keyboardHeir: nextMonthButton
                 Accessible.name: i18n("Go to previous month")
-                enabled: !(calendar.selectedDate.getMonth() === 0
-                           && calendar.selectedDate.getFullYear() === root.startYear)
+                enabled: !(selected.day.month === 0 && selected.day.year === root.startYear)
 
-                onStep: calendar.showPrevMonth(calendar.selectedDate.getDate())
+                onStep: calendar.showPrevMonth(selected.day.day)
                 Keys.onPressed: {
                     if (root.isEnterKey(event.key))
                         clicked()
@@ -415,10 +422,9 @@ Rectangle {
                 arrow: "arrow-right"
                 keyboardHeir: previousMonth
                 Accessible.name: i18n("Go to next month")
-                enabled: !(calendar.selectedDate.getMonth() === 11
-                           && calendar.selectedDate.getFullYear() === root.lastYear)
+                enabled: !(selected.day.month === 11 && selected.day.year === root.lastYear)
 
-                onStep: calendar.showNextMonth(calendar.selectedDate.getDate())
+                onStep: calendar.showNextMonth(selected.day.day)
                 Keys.onPressed: {
                     if (root.isEnterKey(event.key))
                         clicked()
