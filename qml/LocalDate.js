@@ -43,8 +43,8 @@ function date(year, month, day) {
     if (isNaN(target.midnightUtc))
         return new Date(NaN)
     // Each local-time reading looks the zone up anew, so the offsets are read
-    // directly: local midnight is the instant whose own offset, added to it, gives
-    // the UTC midnight of the same date. It is taken when the instant before it
+    // directly: local midnight is the UTC midnight of the same date plus the offset
+    // in force at local midnight itself. It is taken when the instant before it
     // still lies on an earlier day; a gap or a repeated midnight is left to the
     // search below.
     var midnight = target.midnightUtc
