@@ -45,10 +45,11 @@ Rectangle {
         calendar.updateSystemDate()
     }
 
+    // Asked every second by a host: one zone reading for each of the two days.
     function isSystemDateChanged() {
-        var now = new Date()
-        return now.getDate() !== savedDate.getDate() || now.getMonth() !== savedDate.getMonth()
-            || now.getFullYear() !== savedDate.getFullYear()
+        var today = LocalDate.localDay(new Date())
+        var saved = LocalDate.localDay(savedDate)
+        return today.day !== saved.day || today.month !== saved.month || today.year !== saved.year
     }
 
     function selectPrevMonth() {
