@@ -1,5 +1,8 @@
-# Installs the build into a fresh prefix and imports the installed module from it.
-# Arguments: BUILD_DIR, PREFIX, QML_DIR (relative to the prefix), IMPORT_CHECK.
+# Installs the build into a fresh prefix and imports the installed module from it;
+# then the README's host page loads from there, and the installed preview finds its
+# module and German catalogue with no variable naming the prefix.
+# Arguments: BUILD_DIR, PREFIX, QML_DIR and BIN_DIR (relative to the prefix),
+# IMPORT_CHECK, HOST_CHECK, README.
 file(REMOVE_RECURSE "${PREFIX}")
 
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -24,4 +27,16 @@ endforeach()
 execute_process(COMMAND "${IMPORT_CHECK}" "${PREFIX}/${QML_DIR}" RESULT_VARIABLE result)
 if(result)
     message(FATAL_ERROR "the installed module did not import")
+endif()
+
+execute_process(COMMAND "${HOST_CHECK}" example "${PREFIX}/${QML_DIR}" "${README}" RESULT_VARIABLE result)
+if(result)
+    message(FATAL_ERROR "the README's host page did not load from the installed module")
+endif()
+
+execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=QML2_IMPORT_PATH --unset=XDG_DATA_DIRS
+        "${PREFIX}/${BIN_DIR}/orv-admin-date-preview" --lang de --screenshot "${PREFIX}/preview-de.png"
+    RESULT_VARIABLE result ERROR_VARIABLE errors)
+if(result OR NOT EXISTS "${PREFIX}/preview-de.png" OR errors MATCHES "no translation|is not installed")
+    message(FATAL_ERROR "the installed preview did not run in German from its prefix (${result}):\n${errors}")
 endif()

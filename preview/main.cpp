@@ -23,21 +23,43 @@
 #include <QQuickWindow>
 #include <QTimeZone>
 
+#include <cstdio>
+
 namespace
 {
 constexpr char domain[] = "orv-admin-date-plugin";
 constexpr char previewUri[] = "nimbara.orvadmindate.preview";
 
-// Run from the build tree, the module and the catalogues are taken from there;
-// installed, the engine's own import path and the system's catalogues serve.
-void useBuildTreeIfPresent(QQmlEngine &engine)
+// The module and the catalogues that came with this binary: the build tree's when it
+// runs from there, else those of the prefix it was installed into, so that no
+// variable has to name them. Returns the import path to add, empty when the module is
+// not beside the binary and the engine's own paths must serve.
+QString useOwnModuleAndCatalogues()
 {
-    const QString buildModule = QStringLiteral(ORV_QML_BUILD_DIR "/nimbara/orvadmindate/qmldir");
-    const QString buildBin = QFileInfo(QStringLiteral(ORV_QML_BUILD_DIR)).dir().filePath(QStringLiteral("bin"));
-    if (QFileInfo::exists(buildModule) && QDir(QCoreApplication::applicationDirPath()) == QDir(buildBin)) {
-        engine.addImportPath(QStringLiteral(ORV_QML_BUILD_DIR));
-        KLocalizedString::addDomainLocaleDir(domain, QStringLiteral(ORV_LOCALE_BUILD_DIR));
+    const QDir binDir(QCoreApplication::applicationDirPath());
+    QString qmlDir = QStringLiteral(ORV_QML_BUILD_DIR);
+    QString localeDir = QStringLiteral(ORV_LOCALE_BUILD_DIR);
+    if (binDir != QDir(QFileInfo(qmlDir).dir().filePath(QStringLiteral("bin")))) {
+        qmlDir = QDir::cleanPath(binDir.absoluteFilePath(QStringLiteral(ORV_INSTALLED_QML_DIR)));
+        localeDir = QDir::cleanPath(binDir.absoluteFilePath(QStringLiteral(ORV_INSTALLED_LOCALE_DIR)));
     }
+    if (QFileInfo::exists(localeDir)) {
+        KLocalizedString::addDomainLocaleDir(domain, localeDir);
+    }
+    return QFileInfo::exists(qmlDir + QStringLiteral("/nimbara/orvadmindate/qmldir")) ? qmlDir : QString();
+}
+
+// English needs no catalogue; any other language without one would leave the page
+// English without a word.
+void warnIfUntranslated(const QString &language)
+{
+    const QString base = language.section(QLatin1Char('_'), 0, 0);
+    if (base == QLatin1String("en") || KLocalizedString::isApplicationTranslatedInto(language)
+        || KLocalizedString::isApplicationTranslatedInto(base)) {
+        return;
+    }
+    std::fprintf(stderr, "%s: no translation into \"%s\" was found; the page stays in English\n",
+                 qPrintable(QCoreApplication::applicationName()), qPrintable(language));
 }
 
 QStringList argumentsOf(int argc, char **argv)
@@ -71,18 +93,23 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orv-admin-date-preview"));
     KLocalizedString::setApplicationDomain(domain);
+    const QString moduleDir = useOwnModuleAndCatalogues();
     options.process(app);
 
     if (!options.language().isEmpty()) {
         KLocalizedString::setLanguages({options.language()});
         QLocale::setDefault(QLocale(options.language()));
+        warnIfUntranslated(options.language());
     }
     PreviewPalette palette;
     if (options.theme() != PreviewOptions::Theme::FromPalette) {
         palette.apply(options.theme() == PreviewOptions::Theme::Dark);
     }
     options.resolveTheme(PreviewPalette::isLight(QGuiApplication::palette()));
-    if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_STYLE")) {
+    options.checkStyle(QQuickStyle::availableStyles());
+    if (!options.style().isEmpty()) {
+        QQuickStyle::setStyle(options.style());
+    } else if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_STYLE")) {
         // A desktop style that draws with the palette, as a settings page does.
         QQuickStyle::setStyle(QStringLiteral("Fusion"));
     }
@@ -95,7 +122,9 @@ int main(int argc, char **argv)
     qmlRegisterSingletonInstance(previewUri, 1, 0, "TimeZones", &timeZones);
 
     QQmlApplicationEngine engine;
-    useBuildTreeIfPresent(engine);
+    if (!moduleDir.isEmpty()) {
+        engine.addImportPath(moduleDir);
+    }
     auto *context = new KLocalizedContext(&engine);
     context->setTranslationDomain(QString::fromLatin1(domain));
     engine.rootContext()->setContextObject(context);

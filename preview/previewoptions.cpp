@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QTimeZone>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -34,7 +35,9 @@ PreviewOptions::PreviewOptions(QObject *parent)
              QStringLiteral("Start in the time zone <name>, e.g. Europe/Berlin. It also becomes the process's TZ, "
                             "so the calendar's today and the long date follow it."),
              QStringLiteral("name"))
-    , m_fontSize(QStringLiteral("font-size"), QStringLiteral("Pixel size of the editing components' texts (default 13)."), QStringLiteral("n"))
+    , m_fontSize(QStringLiteral("font-size"),
+                 QStringLiteral("Pixel size of the editing components' texts, %1 to %2 (default 13).").arg(smallestFontSize).arg(largestFontSize),
+                 QStringLiteral("n"))
     , m_screenshot(QStringLiteral("screenshot"),
                    QStringLiteral("Save the page as a PNG to <file> after its first frame, then quit. "
                                   "Works on a display, under xvfb-run and on the offscreen platform."),
@@ -45,35 +48,80 @@ PreviewOptions::PreviewOptions(QObject *parent)
                  QStringLiteral("After the first frame, choose day <n> of the month through the panel's date picker, "
                                 "as a user typing it would."),
                  QStringLiteral("n"))
+    , m_style(QStringLiteral("style"),
+              QStringLiteral("Qt Quick Controls style <name>, e.g. org.kde.desktop, Fusion (default), Default or Material."),
+              QStringLiteral("name"))
 {
     m_parser.setApplicationDescription(
         QStringLiteral("Shows the date and time components on a settings page. Every chosen date, entered time "
                        "and Apply is printed as one JSON line on standard output; the machine's clock is never changed."));
     m_parser.addHelpOption();
-    m_parser.addOptions({m_dark, m_light, m_applet, m_lang, m_zone, m_fontSize, m_screenshot, m_dumpGeometry, m_driveDay});
+    m_parser.addOptions({m_dark, m_light, m_applet, m_lang, m_zone, m_fontSize, m_screenshot, m_dumpGeometry, m_driveDay, m_style});
+    // Qt's own options have one dash and whole words (-platform, -style): read so, they
+    // are told apart from a mistyped option of the page.
+    m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 }
 
 bool PreviewOptions::parse(const QStringList &arguments)
 {
     m_parsed = m_parser.parse(arguments);
+    // The application object takes -style and --style away for its widget styles.
+    m_styleName = m_parser.value(m_style);
     return m_parsed;
 }
 
 bool PreviewOptions::needsNoWindow() const
 {
-    // A command line that does not parse may only carry Qt's own options (-platform,
-    // -style), which the application object takes away: it judges those itself.
-    return m_parser.isSet(QStringLiteral("help")) || (m_parsed && !checkValues().isEmpty());
+    // Qt's own options are taken away by the application object, which needs a display
+    // to exist; anything else that does not parse is a usage error to report without one.
+    if (!m_parsed) {
+        return m_parser.unknownOptionNames().isEmpty() || hasForeignOption() || m_parser.isSet(QStringLiteral("help"));
+    }
+    return m_parser.isSet(QStringLiteral("help")) || !checkValues().isEmpty();
+}
+
+bool PreviewOptions::hasForeignOption() const
+{
+    static const QStringList qtOptions = {
+        QStringLiteral("platform"), QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
+        QStringLiteral("plugin"), QStringLiteral("qmljsdebugger"), QStringLiteral("qwindowgeometry"),
+        QStringLiteral("geometry"), QStringLiteral("qwindowtitle"), QStringLiteral("title"),
+        QStringLiteral("qwindowicon"), QStringLiteral("icon"), QStringLiteral("reverse"),
+        QStringLiteral("session"), QStringLiteral("display"), QStringLiteral("name"),
+    };
+    const QStringList unknown = m_parser.unknownOptionNames();
+    return std::any_of(unknown.cbegin(), unknown.cend(), [](const QString &option) { return !qtOptions.contains(option); });
 }
 
 void PreviewOptions::process(const QCoreApplication &application)
 {
-    m_parser.process(application);
+    if (!m_parser.parse(application.arguments())) {
+        usageError(m_parser.errorText());
+    }
+    if (m_parser.isSet(QStringLiteral("help"))) {
+        m_parser.showHelp(0);
+    }
+    if (!m_parser.positionalArguments().isEmpty()) {
+        usageError(QStringLiteral("unexpected argument: %1").arg(m_parser.positionalArguments().constFirst()));
+    }
     const QString error = checkValues();
     if (!error.isEmpty()) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()), qPrintable(error));
-        std::exit(2);
+        usageError(error);
     }
+}
+
+void PreviewOptions::checkStyle(const QStringList &availableStyles) const
+{
+    if (!m_styleName.isEmpty() && !availableStyles.contains(m_styleName, Qt::CaseInsensitive)) {
+        usageError(QStringLiteral("unknown style: %1 (installed: %2)").arg(style(), availableStyles.join(QStringLiteral(", "))));
+    }
+}
+
+void PreviewOptions::usageError(const QString &message) const
+{
+    std::fprintf(stderr, "%s: %s\n\n%s", qPrintable(QCoreApplication::applicationName()), qPrintable(message),
+                 qPrintable(m_parser.helpText()));
+    std::exit(2);
 }
 
 QString PreviewOptions::checkValues() const
@@ -84,8 +132,13 @@ QString PreviewOptions::checkValues() const
     if (m_parser.isSet(m_zone) && !QTimeZone(zone().toUtf8()).isValid()) {
         return QStringLiteral("unknown time zone: %1").arg(zone());
     }
-    if (m_parser.isSet(m_fontSize) && positiveNumber(m_parser.value(m_fontSize), 0) == 0) {
-        return QStringLiteral("--font-size needs a positive number");
+    if (m_parser.isSet(m_fontSize)) {
+        const int size = positiveNumber(m_parser.value(m_fontSize), 0);
+        if (size < smallestFontSize || size > largestFontSize) {
+            return QStringLiteral("--font-size needs a number from %1 to %2, the sizes the page is laid out for")
+                .arg(smallestFontSize)
+                .arg(largestFontSize);
+        }
     }
     if (m_parser.isSet(m_driveDay) && (driveDay() < 1 || driveDay() > 31)) {
         return QStringLiteral("--drive-day needs a day of the month, 1 to 31");
@@ -152,6 +205,11 @@ QString PreviewOptions::zone() const
 QString PreviewOptions::language() const
 {
     return m_parser.value(m_lang);
+}
+
+QString PreviewOptions::style() const
+{
+    return m_styleName;
 }
 
 QString PreviewOptions::screenshotFile() const

@@ -21,9 +21,14 @@ class PreviewOptions : public QObject
     Q_PROPERTY(bool isApplet READ isApplet CONSTANT)
     Q_PROPERTY(int fontSize READ fontSize CONSTANT)
     Q_PROPERTY(QString zone READ zone CONSTANT)
+    Q_PROPERTY(QString style READ style CONSTANT)
 
 public:
     enum class Theme { FromPalette, Light, Dark };
+
+    /// The font sizes the page is laid out for.
+    static constexpr int smallestFontSize = 8;
+    static constexpr int largestFontSize = 24;
 
     explicit PreviewOptions(QObject *parent = nullptr);
 
@@ -32,10 +37,12 @@ public:
      * language can reach the environment before Qt reads it. Errors are left to process().
      */
     bool parse(const QStringList &arguments);
-    /// Whether the command line asks only for help, or has a wrong value: then no window is needed.
+    /// Whether the command line asks only for help, or is wrong: then no window is needed.
     bool needsNoWindow() const;
-    /// Full handling: --help, unknown options and bad values end the process.
+    /// Full handling: --help ends the process with 0, unknown options and bad values with 2.
     void process(const QCoreApplication &application);
+    /// Ends the process with 2 after the message and the usage, when --style names no style.
+    void checkStyle(const QStringList &availableStyles) const;
 
     /// Sets TZ and LANGUAGE from --zone and --lang; call before the application exists.
     void exportEnvironment() const;
@@ -48,12 +55,16 @@ public:
     int fontSize() const;
     QString zone() const;
     QString language() const;
+    /// The Controls style from --style, empty when not given.
+    QString style() const;
     QString screenshotFile() const;
     bool dumpGeometry() const;
     int driveDay() const;
 
 private:
     QString checkValues() const;
+    bool hasForeignOption() const;
+    [[noreturn]] void usageError(const QString &message) const;
 
     QCommandLineParser m_parser;
     QCommandLineOption m_dark;
@@ -65,8 +76,10 @@ private:
     QCommandLineOption m_screenshot;
     QCommandLineOption m_dumpGeometry;
     QCommandLineOption m_driveDay;
+    QCommandLineOption m_style;
     bool m_paletteIsLight = true;
     bool m_parsed = false;
+    QString m_styleName;
 };
 
 #endif

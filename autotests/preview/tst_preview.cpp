@@ -101,6 +101,9 @@ private Q_SLOTS:
     void darkPageIsDarker();
     void dayTypedIntoThePickerIsReported();
     void helpNeedsNoDisplay();
+    void usageErrorsNeedNoDisplay_data();
+    void usageErrorsNeedNoDisplay();
+    void languageWithoutCatalogueIsReported();
 
 private:
     QImage screenshot(const QString &theme, QJsonObject *geometry);
@@ -195,6 +198,44 @@ void PreviewTest::helpNeedsNoDisplay()
     for (const char *option : {"--dark", "--light", "--applet", "--lang", "--zone", "--font-size", "--screenshot"}) {
         QVERIFY2(help.contains(QLatin1String(option)), option);
     }
+}
+
+void PreviewTest::usageErrorsNeedNoDisplay_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("--bogus")};
+    QTest::newRow("unknown option beside Qt's own") << QStringList{QStringLiteral("-platform"), QStringLiteral("xcb"), QStringLiteral("--bogus")};
+    QTest::newRow("font size too large") << QStringList{QStringLiteral("--font-size"), QStringLiteral("500")};
+    QTest::newRow("font size too small") << QStringList{QStringLiteral("--font-size"), QStringLiteral("7")};
+    QTest::newRow("language without its code") << QStringList{QStringLiteral("--lang")};
+}
+
+void PreviewTest::usageErrorsNeedNoDisplay()
+{
+    QFETCH(QStringList, arguments);
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(ORV_PREVIEW_BINARY), arguments);
+    QVERIFY(process.waitForFinished(20000));
+    const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 2);
+    QVERIFY2(errors.contains(QLatin1String("Usage:")) && errors.contains(QLatin1String("--font-size")), qPrintable(errors));
+}
+
+void PreviewTest::languageWithoutCatalogueIsReported()
+{
+    const QString file = m_dir.filePath(QStringLiteral("language.png"));
+    const Run unknown = runPreview({QStringLiteral("--lang"), QStringLiteral("xx"), QStringLiteral("--screenshot"), file});
+    QCOMPARE(unknown.exitCode, 0);
+    QVERIFY2(unknown.errors.contains(QLatin1String("\"xx\"")), qPrintable(unknown.errors));
+    const Run german = runPreview({QStringLiteral("--lang"), QStringLiteral("de"), QStringLiteral("--screenshot"), file});
+    QCOMPARE(german.exitCode, 0);
+    QVERIFY2(!german.errors.contains(QLatin1String("no translation")), qPrintable(german.errors));
+    QCOMPARE(runPreview({QStringLiteral("--style"), QStringLiteral("NoSuchStyle")}).exitCode, 2);
 }
 
 QTEST_GUILESS_MAIN(PreviewTest)
