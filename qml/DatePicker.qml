@@ -19,6 +19,9 @@ Rectangle {
     property int day: currentDate.getDate()
     property int month: currentDate.getMonth() + 1
     property int year: currentDate.getFullYear()
+    // The day last typed or stepped to: a month or year typed after it may be long
+    // enough to hold it again, and each report lowers it only to the month in force.
+    property int wantedDay: day
 
     signal dateChanged()
     signal focusOnReturnButton()
@@ -53,8 +56,12 @@ Rectangle {
         monthBox.value = month
         year = Math.max(startYear, Math.min(lastYear, local.year))
         yearBox.value = year
+        // An echo of the picker's own report keeps the wanted day while the user is
+        // still typing; any other date replaces it.
+        var typing = dayBox.activeFocus || monthBox.activeFocus || yearBox.activeFocus
+        if (!typing || local.day !== Math.min(wantedDay, LocalDate.daysInMonth(year, month - 1)))
+            wantedDay = local.day
         day = local.day
-        dayBox.value = day
         updateDate()
     }
 
@@ -62,7 +69,15 @@ Rectangle {
     // daylight-saving change skips it.
     function updateDate() {
         day = Math.min(day, LocalDate.daysInMonth(year, month - 1))
+        dayBox.value = day
         currentDate = LocalDate.date(year, month - 1, day)
+    }
+
+    // What the month and year reactions share: the wanted day, within the new month.
+    function takeWantedDay() {
+        day = wantedDay
+        updateDate()
+        dateChanged()
     }
 
     // Limited here: the field's int would wrap a number beyond its range.
@@ -113,10 +128,11 @@ Rectangle {
                 31: /^([1-9]||0[1-9]|[1-2]\d|3[0-1])$/
             })
 
+            // A typed day the month cannot hold shows as its last day and stays wanted.
             function dayModified() {
-                root.day = value
-                root.updateDate()
-                root.dateChanged()
+                if (value !== Math.min(root.wantedDay, to))
+                    root.wantedDay = value
+                root.takeWantedDay()
             }
 
             function getRegExp() {
@@ -129,7 +145,9 @@ Rectangle {
             to: LocalDate.daysInMonth(root.year, root.month - 1)
             value: root.day
             fallbackValue: root.day
-            pattern: getRegExp()
+            // Any day of a month may be typed: the month and the year may follow.
+            pattern: patterns[31]
+            typedTo: 31
             nextField: monthBox
             rightPadding: 0
             font.pixelSize: root.fontSize
@@ -140,6 +158,7 @@ Rectangle {
                 horizontalAlignment: TextInput.AlignRight
             }
             onValueModified: dayModified()
+            onTyped: root.wantedDay = number
             onLeavingLeft: root.focusOnReturnButton()
         }
 
@@ -155,8 +174,7 @@ Rectangle {
 
             function monthModified() {
                 root.month = value
-                root.updateDate()
-                root.dateChanged()
+                root.takeWantedDay()
             }
 
             objectName: "monthBox"
@@ -193,8 +211,7 @@ Rectangle {
 
             function yearModified() {
                 root.year = value
-                root.updateDate()
-                root.dateChanged()
+                root.takeWantedDay()
             }
 
             objectName: "yearBox"
@@ -207,6 +224,7 @@ Rectangle {
             pattern: /^(19[7-9]\d|20\d\d|210[0-5])$/
             previousField: monthBox
             leftPadding: 0
+            shortestText: 4
             font.pixelSize: root.fontSize
             contentItem: TextInput {
                 id: yearTextInput

@@ -16,12 +16,19 @@ SpinBox {
     property var pattern: /^\d+$/
     // Value of a text that is not a number.
     property int fallbackValue: value
+    // Characters of the shortest text that names a number: a shorter one names none.
+    property int shortestText: 1
+    // Highest number a typed text may name; above `to` where the owner keeps what was
+    // typed while the bound follows other fields.
+    property int typedTo: to
     property Item previousField: null
     property Item nextField: null
 
     // Left at the start of the first field, Right at the end of the last one.
     signal leavingLeft()
     signal leavingRight()
+    // A typed commit, with the number typed, before the value takes it within `to`.
+    signal typed(int number)
 
     function showValue() {
         contentItem.text = Qt.binding(function () { return field.textFromValue(field.value, field.locale) })
@@ -38,9 +45,23 @@ SpinBox {
         contentItem.selectAll()
     }
 
+    // The number a text names; the field's own number for an empty or unfinished text.
+    function numberOf(text) {
+        var number = Number(text)
+        return text.length < shortestText || isNaN(number) ? fallbackValue : number
+    }
+
     // The typed text becomes the value, reported even when the number did not move.
+    // An empty or unfinished text changes nothing: the field shows its value again.
     function commit() {
-        value = Math.max(from, Math.min(to, valueFromText(contentItem.text, locale)))
+        var text = contentItem.text
+        if (text.length < shortestText) {
+            showValue()
+            return
+        }
+        var number = Math.max(from, Math.min(typedTo, numberOf(text)))
+        typed(number)
+        value = Math.min(to, number)
         valueModified()
         if (nextField)
             nextField.focusWithTextSelected()
@@ -81,9 +102,10 @@ SpinBox {
             text = "0" + text
         return text
     }
+    // The control reads the text on Return and when the focus leaves; a text that is
+    // not complete keeps the number.
     valueFromText: function (text) {
-        var number = Number(text)
-        return isNaN(number) ? fallbackValue : number
+        return contentItem.acceptableInput ? numberOf(text) : fallbackValue
     }
     validator: RegExpValidator {
         regExp: field.pattern
@@ -140,11 +162,11 @@ SpinBox {
             break
         }
     }
-    // On release the control would take even an incomplete text; only a complete
-    // one commits, and that happened on the press.
+    // A complete text committed on the press; an incomplete one changes nothing and
+    // the field shows its value again. The release travels on either way.
     Keys.onReleased: {
         if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter) && !contentItem.acceptableInput)
-            event.accepted = true
+            showValue()
     }
 
     SystemPalette {
