@@ -227,13 +227,19 @@ Rectangle {
             showPrevMonth(shown.day)
     }
 
-    function chooseDay(record) {
-        if (record.isCurrentMonth)
-            propose(LocalDate.date(shown.year, shown.month, record.day))
-        else if (record.isNextMonth)
-            showNextMonth(record.day)
-        else
-            showPrevMonth(record.day)
+    // The day a cell shows, by year, month and day: the grid may be redrawn between
+    // the press on a cell and its click.
+    function shownDayOf(record) {
+        var monthIndex = shown.year * 12 + shown.month + (record.isCurrentMonth ? 0 : record.isNextMonth ? 1 : -1)
+        var year = Math.floor(monthIndex / 12)
+        return { year: year, month: monthIndex - year * 12, day: record.day }
+    }
+
+    // A neighbouring month's day outside the years of the range is dropped, like the
+    // month step that would reach it.
+    function chooseShownDay(day) {
+        if (day.year >= startYear && day.year <= lastYear)
+            propose(LocalDate.date(day.year, day.month, day.day))
     }
 
     color: systemPalette.base
@@ -600,7 +606,7 @@ Rectangle {
                         anchors.fill: parent
                         onClicked: {
                             dayCell.forceActiveFocus()
-                            root.chooseDay(model)
+                            root.chooseShownDay(day)
                         }
                     }
                 }
@@ -608,3 +614,11 @@ Rectangle {
         }
     }
 }
+                        // The day shown when pressed: taking the keyboard may commit
+                        // a half-typed field elsewhere, which redraws the grid.
+                        property var pressedDay: null
+
+                        onPressed: pressedDay = root.shownDayOf(model)
+                            var day = pressedDay || root.shownDayOf(model)
+                            pressedDay = null
+                        onCanceled: pressedDay = null
