@@ -603,22 +603,22 @@ Rectangle {
                     }
 
                     MouseArea {
+                        // The day shown when pressed: taking the keyboard may commit
+                        // a half-typed field elsewhere, which redraws the grid.
+                        property var pressedDay: null
+
                         anchors.fill: parent
+                        onPressed: pressedDay = root.shownDayOf(model)
                         onClicked: {
+                            var day = pressedDay || root.shownDayOf(model)
+                            pressedDay = null
                             dayCell.forceActiveFocus()
                             root.chooseShownDay(day)
                         }
+                        onCanceled: pressedDay = null
                     }
                 }
             }
         }
     }
 }
-                        // The day shown when pressed: taking the keyboard may commit
-                        // a half-typed field elsewhere, which redraws the grid.
-                        property var pressedDay: null
-
-                        onPressed: pressedDay = root.shownDayOf(model)
-                            var day = pressedDay || root.shownDayOf(model)
-                            pressedDay = null
-                        onCanceled: pressedDay = null
