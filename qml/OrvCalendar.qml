@@ -53,7 +53,7 @@ Rectangle {
     }
 
     function selectPrevMonth() {
-        previousMonth.forceActiveFocus()
+        focusOnMonthButton(previousMonth)
     }
 
     function selectReturnButton() {
@@ -105,6 +105,12 @@ Rectangle {
                 return true
         }
         return false
+    }
+
+    // A month button is disabled at its end of the range; the keyboard then goes to the
+    // other one, as after a click that disables it, and never leaves the panel.
+    function focusOnMonthButton(button) {
+        (button.enabled ? button : button.keyboardHeir).forceActiveFocus()
     }
 
     function isEnterKey(key) {
@@ -184,11 +190,11 @@ Rectangle {
         }
 
         function onFocusOnPrevMonth() {
-            previousMonth.forceActiveFocus()
+            root.focusOnMonthButton(previousMonth)
         }
 
         function onFocusOnNextMonth() {
-            nextMonthButton.forceActiveFocus()
+            root.focusOnMonthButton(nextMonthButton)
         }
 
         function onFocusOnReturn() {
@@ -358,7 +364,7 @@ Rectangle {
                 onActivated: root.updateAll(getTargetDate())
                 Keys.onPressed: {
                     if (event.key === Qt.Key_Left)
-                        previousMonth.forceActiveFocus()
+                        root.focusOnMonthButton(previousMonth)
                     else if (event.key === Qt.Key_Right)
                         yearInput.forceActiveFocus()
                 }
@@ -399,7 +405,7 @@ Rectangle {
                     if (event.key === Qt.Key_Left)
                         monthComboBox.forceActiveFocus()
                     else if (event.key === Qt.Key_Right)
-                        nextMonthButton.forceActiveFocus()
+                        root.focusOnMonthButton(nextMonthButton)
                 }
                 Keys.onReleased: {
                     if (!root.isEnterKey(event.key))
