@@ -372,6 +372,8 @@ Rectangle {
                     if (!root.isEnterKey(event.key))
                         return
                     event.accepted = true
+                    // The control took the press; it lets go on the release ending here.
+                    pressed = false
                     if (popup.opened) {
                         currentIndex = popup.currentIndex
                         popup.close()
@@ -411,6 +413,7 @@ Rectangle {
                     if (!root.isEnterKey(event.key))
                         return
                     event.accepted = true
+                    pressed = false
                     if (popup.opened) {
                         currentIndex = popup.currentIndex
                         popup.close()
