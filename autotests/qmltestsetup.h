@@ -44,6 +44,27 @@ inline bool isKnownThirdPartyWarning(const QString &text)
 }
 }
 
+// What a host does when the user picks other languages while it runs: every domain
+// translates into them from then on. Documents under test see it as hostLanguages.
+class HostLanguages : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    Q_INVOKABLE void set(const QStringList &languages) const
+    {
+        KLocalizedString::setLanguages(languages);
+    }
+
+    // Back to the languages of the process environment.
+    Q_INVOKABLE void reset() const
+    {
+        KLocalizedString::clearLanguages();
+    }
+};
+
 class Setup : public QObject
 {
     Q_OBJECT
@@ -61,6 +82,7 @@ public Q_SLOTS:
         auto *context = new KLocalizedContext(engine);
         context->setTranslationDomain(QStringLiteral("orv-admin-date-plugin"));
         engine->rootContext()->setContextObject(context);
+        engine->rootContext()->setContextProperty(QStringLiteral("hostLanguages"), new HostLanguages(engine));
         connect(engine, &QQmlEngine::warnings, this, &Setup::checkWarnings);
     }
 

@@ -20,29 +20,24 @@ Rectangle {
     property bool translate: true
     property alias dateString: date.text
 
-    // The text is built anew only when the day or the choice of names changed since
-    // the last tick; a tick otherwise reads the zone once and hands the text on again,
-    // which also replaces a text the host set in between.
+    // Each tick reads the zone once and asks the provider for the names in force, so a
+    // new day, the translate switch and the host's languages all show at the next tick;
+    // the label redraws only when the text differs, and the text replaces one the host
+    // set in between.
     function updateDate() {
-        var day = LocalDate.localDay(new Date())
-        var key = LocalDate.dayKey(day.year, day.month, day.day) * 2 + (nameProvider.translate() ? 1 : 0)
-        if (key !== shownDay.key) {
-            shownDay.key = key
-            shownDay.text = longForm(day)
-        }
-        date.text = shownDay.text
+        date.text = longForm(LocalDate.localDay(new Date()), nameProvider.getDaysOfWeek(),
+                             nameProvider.getMonthNames())
     }
 
     // Empty for what is no date.
     function getDateString(inputDate) {
         if (!Arguments.isDate(inputDate))
             return ""
-        return longForm(LocalDate.localDay(inputDate))
+        return longForm(LocalDate.localDay(inputDate), nameProvider.getDaysOfWeek(), nameProvider.getMonthNames())
     }
 
-    function longForm(day) {
-        return selectDayOfWeekName(day.weekday) + ", " + day.day + " " + selectMonthName(day.month) + ", "
-            + day.year
+    function longForm(day, weekdays, months) {
+        return nameAt(weekdays, day.weekday) + ", " + day.day + " " + nameAt(months, day.month) + ", " + day.year
     }
 
     function selectDayOfWeekName(dayNumber) {
@@ -68,14 +63,6 @@ Rectangle {
 
     CurrentDateNameProvider {
         id: nameProvider
-    }
-
-    // The day the label last built its text for, and in which names.
-    QtObject {
-        id: shownDay
-
-        property real key: NaN
-        property string text
     }
 
     SystemPalette {

@@ -49,9 +49,11 @@ TestCase {
                "'" + label.dateString + "' is not the current date '" + after + "'")
     }
 
-    // The switch is one for the whole process: put it back for the next test.
+    // The switch is one for the whole process, and so are the host's languages: put
+    // them back for the next test.
     function cleanup() {
         nameProvider.setTranslate(true)
+        hostLanguages.reset()
     }
 
     function test_longDate_data() {
@@ -153,6 +155,30 @@ TestCase {
         compare(nameProvider.translate(), data.translate)
         label.translate = !data.translate
         compare(nameProvider.translate(), data.translate, "a later change was handed on")
+    }
+
+    // The host switches its languages while the label runs: the next text built shows
+    // the new names, on an explicit update as on a tick.
+    function test_followsTheHostsLanguages_data() {
+        return [
+            { tag: "German, then updateDate()", languages: ["de"], tick: false },
+            { tag: "German, then a tick", languages: ["de"], tick: true },
+        ]
+    }
+
+    function test_followsTheHostsLanguages(data) {
+        var label = createLabel()
+        var english = label.dateString
+        hostLanguages.set(data.languages)
+        verifyShowsNow(label, function () {
+            if (data.tick)
+                child(label, "refreshTimer").triggered()
+            else
+                label.updateDate()
+        })
+        verify(label.dateString.split(",")[0] !== english.split(",")[0], "still English: " + label.dateString)
+        hostLanguages.reset()
+        verifyShowsNow(label, function () { label.updateDate() })
     }
 
     function test_lastLabelCompletedDecides() {
