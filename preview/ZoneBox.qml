@@ -5,6 +5,7 @@ import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import nimbara.orvadmindate 1.0
 import nimbara.orvadmindate.preview 1.0
+import "qrc:/qml"
 import "Format.js" as Format
 
 // The time-zone box: every zone the machine knows, and the chosen zone's current date
@@ -42,6 +43,28 @@ RowLayout {
         currentIndex: TimeZones.ids.indexOf(zoneBox.zone)
         Accessible.name: i18n("Time zone")
         onActivated: zoneBox.zoneChosen(textAt(index))
+        // Letters typed in quick succession name one zone ("America/Sao"); the zone is
+        // chosen once the typing rests.
+        Keys.onPressed: {
+            if (popup.visible || !zoneSearch.isSearchKey(event))
+                return;
+            zoneSearch.type(event.text);
+            const index = zoneSearch.firstMatch(count, function (i) { return zoneComboBox.textAt(i); });
+            if (index >= 0)
+                currentIndex = index;
+            event.accepted = true;
+        }
+
+        PrefixSearch {
+            id: zoneSearch
+
+            // The box follows the zone again, whether or not a new one was chosen.
+            onRested: {
+                if (zoneComboBox.currentIndex >= 0 && zoneComboBox.textAt(zoneComboBox.currentIndex) !== zoneBox.zone)
+                    zoneComboBox.activated(zoneComboBox.currentIndex);
+                zoneComboBox.currentIndex = Qt.binding(() => TimeZones.ids.indexOf(zoneBox.zone));
+            }
+        }
     }
 
     Label {

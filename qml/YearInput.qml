@@ -40,6 +40,17 @@ ComboBox {
             selectedYear.text = yearsModel.get(currentIndex).year
     }
 
+    // Keys typed in quick succession move the closed box to the first year that begins
+    // with them (2, 20, 203, 2030); the year is proposed once the typing rests.
+    function searchYear(text) {
+        yearSearch.type(text)
+        var index = yearSearch.firstMatch(count, function (i) { return yearsModel.get(i).year })
+        if (index >= 0) {
+            currentIndex = index
+            selectedYear.text = displayText
+        }
+    }
+
     // The themeIcons image provider belongs to the host that calls this.
     function loadIcons() {
         yearInputIcon.source = isLight ? "image://themeIcons/arrow-down-black" : "image://themeIcons/arrow-down-white"
@@ -138,6 +149,22 @@ ComboBox {
         fill()
     }
     onActivated: inputChanged(String(yearsModel.get(currentIndex).year))
+    Keys.onPressed: {
+        if (popup.visible || !yearSearch.isSearchKey(event))
+            return
+        searchYear(event.text)
+        event.accepted = true
+    }
+
+    PrefixSearch {
+        id: yearSearch
+
+        objectName: "yearSearch"
+        onRested: {
+            if (yearInput.currentIndex >= 0 && yearInput.currentIndex !== yearInput.getIndex())
+                yearInput.activated(yearInput.currentIndex)
+        }
+    }
 
     SystemPalette {
         id: systemPalette
