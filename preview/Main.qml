@@ -8,6 +8,8 @@ import nimbara.orvadmindate 1.0
 import nimbara.orvadmindate.preview 1.0
 import "qrc:/qml"
 import "Geometry.js" as Geometry
+import "Format.js" as Format
+import "qrc:/qml/LocalDate.js" as LocalDate
 
 // A date and time settings page built from the module's components, wired as a host
 // wires them. Whatever the administrator chooses is printed as JSON lines; nothing
@@ -17,6 +19,11 @@ ApplicationWindow {
 
     property bool isLight: PreviewOptions.isLight
     readonly property int gap: 12
+    // The day the panel shows. The page shows the pending day: whenever the two part (a
+    // zone with another date, midnight, Reset), the pending day is handed to the panel.
+    property string panelDay
+    // True while the page itself moves the panel, whose report is then no choice.
+    property bool isShowingPending: false
 
     // Automated driving (--drive-day): the same path as a day typed into the picker.
     function driveDayOfMonth(dayOfMonth) {
@@ -38,6 +45,28 @@ ApplicationWindow {
         };
     }
 
+    // Automated driving (--drive-zone, --drive-reset): what choosing in the zone box and
+    // pressing Reset do.
+    function driveZone(zoneName) {
+        zoneBox.zoneChosen(zoneName);
+    }
+
+    function driveReset() {
+        resetButton.clicked();
+    }
+
+    function showPendingDay() {
+        const day = pending.isoDate();
+        // A date being typed is left alone; a later tick brings the panel along.
+        if (day === panelDay || panel.dateIsBeingEdited) {
+            return;
+        }
+        panelDay = day;
+        isShowingPending = true;
+        panel.updateAll(LocalDate.date(pending.year, pending.month - 1, pending.day));
+        isShowingPending = false;
+    }
+
     function tick() {
         pending.refresh();
         clock.update(pending.hours, pending.minutes, pending.seconds);
@@ -51,6 +80,7 @@ ApplicationWindow {
             // The panel keeps its reference day; moving it on makes the check fire once per day.
             panel.savedDate = new Date();
         }
+        showPendingDay();
     }
 
     function report(event, fields) {
@@ -59,6 +89,8 @@ ApplicationWindow {
             line[key] = fields[key];
         }
         line["pending"] = pending.isoDate() + "T" + pending.timeText();
+        const shown = panel.getDatePickerValue();
+        line["shown"] = Format.isoDate(shown.getFullYear(), shown.getMonth() + 1, shown.getDate());
         line["zone"] = pending.zone;
         JsonLines.write(line);
     }
@@ -70,19 +102,19 @@ ApplicationWindow {
                            pending.isoDate(), pending.timeText(), pending.zone);
     }
 
-    // Back to the machine's date and time, and to the zone the page started in.
+    // Back to the chosen zone's current date and time; the panel follows in tick().
     function resetToMachineTime() {
-        // Bring the panel back to today first: its report would otherwise count as a choice.
-        panel.updateAll(new Date());
         pending.reset();
-        pending.setZone(PreviewOptions.zone);
         tick();
         report("reset", {});
         status.text = "";
     }
 
-    width: 960
-    height: 620
+    // Never smaller than the content, whatever the language and the font size.
+    minimumWidth: Math.ceil(pageLayout.implicitWidth) + 2 * gap
+    minimumHeight: Math.ceil(pageLayout.implicitHeight) + 2 * gap
+    width: Math.max(960, minimumWidth)
+    height: Math.max(620, minimumHeight)
     visible: true
     title: i18n("Date and Time")
     color: systemPalette.window
@@ -123,6 +155,8 @@ ApplicationWindow {
     }
 
     ColumnLayout {
+        id: pageLayout
+
         anchors.fill: parent
         anchors.margins: window.gap
         spacing: window.gap
@@ -180,8 +214,16 @@ ApplicationWindow {
                 isLight: window.isLight
                 fontSize: PreviewOptions.fontSize
                 onNewDateSelected: {
+                    if (window.isShowingPending) {
+                        return;
+                    }
                     const chosen = new Date(Date.parse(newDateString));
                     // The calendar day the administrator picked, as the panel shows it.
+                    window.panelDay = Format.isoDate(chosen.getFullYear(), chosen.getMonth() + 1, chosen.getDate());
+                    // The day already pending again (Return in the picker) changes nothing.
+                    if (window.panelDay === pending.isoDate()) {
+                        return;
+                    }
                     pending.setDate(chosen.getFullYear(), chosen.getMonth(), chosen.getDate());
                     window.report("newDateSelected", { "iso": newDateString, "date": pending.isoDate() });
                 }
@@ -247,6 +289,8 @@ ApplicationWindow {
             }
 
             Button {
+                id: resetButton
+
                 text: i18n("Reset")
                 Accessible.description: i18n("Return to the machine's date and time")
                 onClicked: window.resetToMachineTime()
@@ -257,6 +301,8 @@ ApplicationWindow {
             id: status
 
             Layout.fillWidth: true
+            // A long result wraps instead of widening the window.
+            Layout.preferredWidth: 0
             wrapMode: Text.WordWrap
         }
     }

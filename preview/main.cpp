@@ -136,7 +136,9 @@ int main(int argc, char **argv)
     }
 
     StartupActions::Plan plan;
+    plan.driveZone = options.driveZone();
     plan.driveDay = options.driveDay();
+    plan.driveReset = options.driveReset();
     plan.dumpGeometry = options.dumpGeometry();
     plan.screenshotFile = options.screenshotFile();
     StartupActions actions(window, plan, &jsonLines);

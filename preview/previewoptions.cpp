@@ -51,12 +51,16 @@ PreviewOptions::PreviewOptions(QObject *parent)
     , m_style(QStringLiteral("style"),
               QStringLiteral("Qt Quick Controls style <name>, e.g. org.kde.desktop, Fusion (default), Default or Material."),
               QStringLiteral("name"))
+    , m_driveZone(QStringLiteral("drive-zone"),
+                  QStringLiteral("After the first frame, choose the zone <name> in the zone box, before any --drive-day."),
+                  QStringLiteral("name"))
+    , m_driveReset(QStringLiteral("drive-reset"), QStringLiteral("After the first frame and the other driven choices, press Reset."))
 {
     m_parser.setApplicationDescription(
         QStringLiteral("Shows the date and time components on a settings page. Every chosen date, entered time "
                        "and Apply is printed as one JSON line on standard output; the machine's clock is never changed."));
     m_parser.addHelpOption();
-    m_parser.addOptions({m_dark, m_light, m_applet, m_lang, m_zone, m_fontSize, m_screenshot, m_dumpGeometry, m_driveDay, m_style});
+    m_parser.addOptions({m_dark, m_light, m_applet, m_lang, m_zone, m_fontSize, m_screenshot, m_dumpGeometry, m_driveDay, m_style, m_driveZone, m_driveReset});
     // Qt's own options have one dash and whole words (-platform, -style): read so, they
     // are told apart from a mistyped option of the page.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -140,6 +144,9 @@ QString PreviewOptions::checkValues() const
                 .arg(largestFontSize);
         }
     }
+    if (m_parser.isSet(m_driveZone) && !QTimeZone(driveZone().toUtf8()).isValid()) {
+        return QStringLiteral("unknown time zone: %1").arg(driveZone());
+    }
     if (m_parser.isSet(m_driveDay) && (driveDay() < 1 || driveDay() > 31)) {
         return QStringLiteral("--drive-day needs a day of the month, 1 to 31");
     }
@@ -205,6 +212,16 @@ QString PreviewOptions::zone() const
 QString PreviewOptions::language() const
 {
     return m_parser.value(m_lang);
+}
+
+QString PreviewOptions::driveZone() const
+{
+    return m_parser.value(m_driveZone);
+}
+
+bool PreviewOptions::driveReset() const
+{
+    return m_parser.isSet(m_driveReset);
 }
 
 QString PreviewOptions::style() const

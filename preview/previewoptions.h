@@ -60,6 +60,8 @@ public:
     QString screenshotFile() const;
     bool dumpGeometry() const;
     int driveDay() const;
+    QString driveZone() const;
+    bool driveReset() const;
 
 private:
     QString checkValues() const;
@@ -77,6 +79,8 @@ private:
     QCommandLineOption m_dumpGeometry;
     QCommandLineOption m_driveDay;
     QCommandLineOption m_style;
+    QCommandLineOption m_driveZone;
+    QCommandLineOption m_driveReset;
     bool m_paletteIsLight = true;
     bool m_parsed = false;
     QString m_styleName;

@@ -30,7 +30,7 @@ StartupActions::StartupActions(QQuickWindow *window, const Plan &plan, JsonLineW
     , m_plan(plan)
     , m_writer(writer)
 {
-    if (m_plan.driveDay == 0 && !m_plan.dumpGeometry && m_plan.screenshotFile.isEmpty()) {
+    if (!isDriven() && !m_plan.dumpGeometry && m_plan.screenshotFile.isEmpty()) {
         return;
     }
     runAfterFrame(&StartupActions::start);
@@ -54,8 +54,8 @@ void StartupActions::runAfterFrame(void (StartupActions::*step)())
 
 void StartupActions::start()
 {
-    if (m_plan.driveDay != 0) {
-        driveDay();
+    if (isDriven()) {
+        drive();
         // The driven change redraws the panel: read the page after that frame.
         runAfterFrame(&StartupActions::reportGeometry);
         return;
@@ -63,9 +63,22 @@ void StartupActions::start()
     reportGeometry();
 }
 
-void StartupActions::driveDay()
+bool StartupActions::isDriven() const
 {
-    QMetaObject::invokeMethod(m_window, "driveDayOfMonth", Q_ARG(QVariant, m_plan.driveDay));
+    return !m_plan.driveZone.isEmpty() || m_plan.driveDay != 0 || m_plan.driveReset;
+}
+
+void StartupActions::drive()
+{
+    if (!m_plan.driveZone.isEmpty()) {
+        QMetaObject::invokeMethod(m_window, "driveZone", Q_ARG(QVariant, m_plan.driveZone));
+    }
+    if (m_plan.driveDay != 0) {
+        QMetaObject::invokeMethod(m_window, "driveDayOfMonth", Q_ARG(QVariant, m_plan.driveDay));
+    }
+    if (m_plan.driveReset) {
+        QMetaObject::invokeMethod(m_window, "driveReset");
+    }
 }
 
 void StartupActions::reportGeometry()

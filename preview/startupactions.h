@@ -13,7 +13,7 @@ class JsonLineWriter;
 
 /**
  * What the preview does on its own once the page has drawn its first frame:
- * drive a day change, report the page's geometry, save a screenshot and quit.
+ * drive a zone, a day and Reset, report the page's geometry, save a screenshot and quit.
  */
 class StartupActions : public QObject
 {
@@ -21,7 +21,9 @@ class StartupActions : public QObject
 
 public:
     struct Plan {
+        QString driveZone; ///< empty: none
         int driveDay = 0; ///< 0: none
+        bool driveReset = false;
         bool dumpGeometry = false;
         QString screenshotFile; ///< empty: keep running
     };
@@ -34,7 +36,8 @@ public:
 private:
     void start();
     void runAfterFrame(void (StartupActions::*step)());
-    void driveDay();
+    bool isDriven() const;
+    void drive();
     void reportGeometry();
     void saveScreenshot();
 

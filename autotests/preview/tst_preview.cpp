@@ -104,6 +104,7 @@ private Q_SLOTS:
     void usageErrorsNeedNoDisplay_data();
     void usageErrorsNeedNoDisplay();
     void languageWithoutCatalogueIsReported();
+    void pageShowsThePendingDay();
 
 private:
     QImage screenshot(const QString &theme, QJsonObject *geometry);
@@ -236,6 +237,23 @@ void PreviewTest::languageWithoutCatalogueIsReported()
     QCOMPARE(german.exitCode, 0);
     QVERIFY2(!german.errors.contains(QLatin1String("no translation")), qPrintable(german.errors));
     QCOMPARE(runPreview({QStringLiteral("--style"), QStringLiteral("NoSuchStyle")}).exitCode, 2);
+}
+
+void PreviewTest::pageShowsThePendingDay()
+{
+    // Kiritimati and Honolulu are a whole day apart: the chosen zone's date is always
+    // another than the one the page started on.
+    const Run run = runPreview({QStringLiteral("--zone"), QStringLiteral("Pacific/Kiritimati"), QStringLiteral("--drive-zone"),
+                                QStringLiteral("Pacific/Honolulu"), QStringLiteral("--drive-reset"), QStringLiteral("--screenshot"),
+                                m_dir.filePath(QStringLiteral("zone.png"))});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+    QStringList events;
+    for (const QJsonObject &line : run.lines) {
+        events.append(line.value(QStringLiteral("event")).toString());
+        QCOMPARE(line.value(QStringLiteral("zone")).toString(), QStringLiteral("Pacific/Honolulu"));
+        QCOMPARE(line.value(QStringLiteral("shown")).toString(), line.value(QStringLiteral("pending")).toString().left(10));
+    }
+    QCOMPARE(events, (QStringList{QStringLiteral("zoneChosen"), QStringLiteral("reset")}));
 }
 
 QTEST_GUILESS_MAIN(PreviewTest)
