@@ -44,25 +44,16 @@ inline bool isKnownThirdPartyWarning(const QString &text)
 }
 }
 
-// What a host does when the user picks other languages while it runs: every domain
-// translates into them from then on. Documents under test see it as hostLanguages.
+// What a host does when the user picks other languages while it runs (set), and back to
+// the environment's (reset). Documents under test see it as hostLanguages.
 class HostLanguages : public QObject
 {
     Q_OBJECT
 
 public:
     using QObject::QObject;
-
-    Q_INVOKABLE void set(const QStringList &languages) const
-    {
-        KLocalizedString::setLanguages(languages);
-    }
-
-    // Back to the languages of the process environment.
-    Q_INVOKABLE void reset() const
-    {
-        KLocalizedString::clearLanguages();
-    }
+    Q_INVOKABLE void set(const QStringList &languages) const { KLocalizedString::setLanguages(languages); }
+    Q_INVOKABLE void reset() const { KLocalizedString::clearLanguages(); }
 };
 
 class Setup : public QObject

@@ -17,144 +17,94 @@ Item {
     Keys.onReleased: releasedKeys.push(event.key)
 
     PanelTestCase {
-        function typeText(text) {
-            text.split("").forEach(function (key) { keyClick(key) })
-        }
-
-        // Fields typed in the picker from `field` on ("|" between them, each entered with
-        // Ctrl+A), then a key or a click on a day of the grid as shown at the start.
-        function test_picker_data() {
+        // Steps, "|" between them: "day", "month", "year" (that picker field), "weeks" or a
+        // part's name (the keyboard there), digits (typed), "clear" (Ctrl+A, Backspace), a key,
+        // "click DAY [OFFSET]" (the cell shown at the start), "selectPrevMonth" (the host),
+        // "rest" (the year box's typing pauses). Dates are year-month-day, month 1-12.
+        function test_journey_data() {
             return [
-                { tag: "29.02.2028 while December 2026 is shown", start: [2026, 11, 15], typed: "29|02|2028",
-                  reports: 3, expected: [2028, 1, 29] },
-                { tag: "30.03.2027 while 15.02.2027 is shown", start: [2027, 1, 15], typed: "30|03|2027", reports: 3,
-                  expected: [2027, 2, 30] },
-                { tag: "31.01.2030 while February 2026 is shown", start: [2026, 1, 10], typed: "31|01|2030", reports: 3,
-                  expected: [2030, 0, 31] },
-                { tag: "31.04.2027 is 30.04.2027", start: [2027, 0, 10], typed: "31|04|2027", reports: 3,
-                  expected: [2027, 3, 30] },
-                { tag: "day emptied, Return", start: [2026, 0, 17], field: 0, typed: "", key: Qt.Key_Return, reports: 0,
-                  expected: [2026, 0, 17] },
-                { tag: "day emptied, Tab", start: [2026, 0, 17], field: 0, typed: "", key: Qt.Key_Tab, reports: 0,
-                  expected: [2026, 0, 17] },
-                { tag: "month emptied, Return", start: [2026, 5, 15], field: 1, typed: "", key: Qt.Key_Return, reports: 0,
-                  expected: [2026, 5, 15] },
-                { tag: "year 20, Return", start: [2026, 5, 15], field: 2, typed: "20", key: Qt.Key_Return, reports: 0,
-                  expected: [2026, 5, 15] },
-                { tag: "year 20, click on 20 June", start: [2026, 5, 15], field: 2, typed: "20", click: [20, 0],
-                  reports: 1, expected: [2026, 5, 20] },
-                { tag: "month 1, click on 20 June", start: [2026, 5, 15], field: 1, typed: "1", click: [20, 0],
-                  reports: 2, expected: [2026, 5, 20] },
-                { tag: "month 1, click on 2 July shown in June", start: [2026, 5, 15], field: 1, typed: "1",
-                  click: [2, 1], reports: 2, expected: [2026, 6, 2] },
+                { tag: "29.02.2028 typed over December 2026", start: "2026-12-15", steps: "day|clear|29|clear|02|clear|2028",
+                  reports: 3, end: "2028-2-29" },
+                { tag: "30.03.2027 typed over 15.02.2027", start: "2027-2-15", steps: "day|clear|30|clear|03|clear|2027",
+                  reports: 3, end: "2027-3-30" },
+                { tag: "31.01.2030 typed over February 2026", start: "2026-2-10", steps: "day|clear|31|clear|01|clear|2030",
+                  reports: 3, end: "2030-1-31" },
+                { tag: "31.04.2027 typed is 30 April", start: "2027-1-10", steps: "day|clear|31|clear|04|clear|2027", reports: 3,
+                  end: "2027-4-30" },
+                { tag: "day emptied, Return", start: "2026-1-17", steps: "day|clear|Return", reports: 0, end: "2026-1-17",
+                  hostSeesReturn: true },
+                { tag: "day emptied, Tab", start: "2026-1-17", steps: "day|clear|Tab", reports: 0, end: "2026-1-17" },
+                { tag: "year 20, Return", start: "2026-6-15", steps: "year|clear|20|Return", reports: 0, end: "2026-6-15",
+                  hostSeesReturn: true },
+                { tag: "year 20, click on 20 June", start: "2026-6-15", steps: "year|clear|20|click 20", reports: 1,
+                  end: "2026-6-20" },
+                { tag: "month 1, click on 20 June", start: "2026-6-15", steps: "month|clear|1|click 20", reports: 2,
+                  end: "2026-6-20" },
+                { tag: "month 1, click on 2 July shown in June", start: "2026-6-15", steps: "month|clear|1|click 2 1",
+                  reports: 2, end: "2026-7-2" },
+                { tag: "January 1970: Up in the weeks box, Return", start: "1970-1-10", steps: "weeks|Up|Return",
+                  reports: 1, end: "1970-2-10" },
+                { tag: "January 1970: Left in the month box, Return", start: "1970-1-10",
+                  steps: "monthComboBox|Left|Return", reports: 1, end: "1970-2-10" },
+                { tag: "January 1970: selectPrevMonth(), Return", start: "1970-1-10", steps: "selectPrevMonth|Return",
+                  reports: 1, end: "1970-2-10" },
+                { tag: "December 2105: Left in the weeks box, Return", start: "2105-12-10", steps: "weeks|Left|Return",
+                  reports: 1, end: "2105-11-10" },
+                { tag: "December 2105: Right in the year box, Return", start: "2105-12-10",
+                  steps: "yearInput|Right|Return", reports: 1, end: "2105-11-10" },
+                { tag: "January of a first year 2026: Up in the weeks box, Return", startYear: 2026, start: "2026-1-31",
+                  steps: "weeks|Up|Return", reports: 1, end: "2026-2-28" },
+                { tag: "month box: Return, Down, Return", start: "2026-5-13", steps: "monthComboBox|Return|Down|Return",
+                  reports: 1, end: "2026-6-13" },
+                { tag: "year box: Return, Down, Return", start: "2026-5-13", steps: "yearInput|Return|Down|Return",
+                  reports: 1, end: "2027-5-13" },
+                { tag: "weeks box: Return, Down, Return", start: "2026-5-13", steps: "weeks|Return|Down|Return",
+                  reports: 1, end: "2026-5-22" },
+                { tag: "year box: 2, 0, 3, 0", start: "2026-5-13", steps: "yearInput|2030|rest", reports: 1, end: "2030-5-13" },
+                { tag: "year box: 1, 9", start: "2026-5-13", steps: "yearInput|19|rest", reports: 1, end: "1970-5-13" },
+                { tag: "year box: 2, 1, 0, 5", start: "2026-5-13", steps: "yearInput|2105|rest", reports: 1, end: "2105-5-13" },
             ]
         }
 
-        function test_picker(data) {
-            var panel = createPanel()
-            startAt(panel, data.start[0], data.start[1], data.start[2])
-            var cell = data.click ? dayCell(panel, data.start[0], data.start[1], data.click[0], data.click[1]) : null
-            focusOnPickerField(panel, data.field || 0)
-            data.typed.split("|").forEach(function (text) {
-                keyClick(Qt.Key_A, Qt.ControlModifier)
-                keyClick(Qt.Key_Backspace)
-                typeText(text)
+        function test_journey(data) {
+            var start = data.start.split("-").map(Number)
+            var end = data.end.split("-").map(Number)
+            var panel = createPanel({ startYear: data.startYear || 1970 })
+            startAt(panel, start[0], start[1] - 1, start[2])
+            var boxes = [weeksBox(panel), part(panel, "monthComboBox"), part(panel, "yearInput")]
+            var steps = data.steps.split("|").map(function (step) {
+                var words = step.split(" ")
+                return words[0] !== "click" ? step : dayCell(panel, start[0], start[1] - 1, Number(words[1]), Number(words[2]))
             })
-            if (cell)
-                mouseClick(cell)
-            else if (data.key)
-                keyClick(data.key)
-            compare(reports.count, data.reports)
+            root.releasedKeys = []
+            steps.forEach(function (step) {
+                if (typeof step !== "string")
+                    mouseClick(step)
+                else if (/^\d+$/.test(step))
+                    step.split("").forEach(function (key) { keyClick(key) })
+                else if (["day", "month", "year"].indexOf(step) >= 0)
+                    focusOnPickerField(panel, ["day", "month", "year"].indexOf(step))
+                else if (step === "clear")
+                    [Qt.Key_A, Qt.Key_Backspace].forEach(function (key, i) { keyClick(key, i ? 0 : Qt.ControlModifier) })
+                else if (step === "selectPrevMonth")
+                    panel.selectPrevMonth()
+                else if (step === "rest")
+                    part(panel, "yearSearch").triggered()
+                else if (Qt["Key_" + step] !== undefined)
+                    keyClick(Qt["Key_" + step])
+                else
+                    (step === "weeks" ? boxes[0] : part(panel, step)).forceActiveFocus()
+            })
+            compare(reports.count, data.reports, "reports")
             if (data.reports) {
                 var last = new Date(Date.parse(reports.signalArguments[reports.count - 1][0]))
-                compare(dayOf(last), dayText(data.expected[0], data.expected[1], data.expected[2]), "last report")
+                compare(dayOf(last), dayText(end[0], end[1] - 1, end[2]), "last report")
                 verify(isFirstInstantOfDay(last), "not the start of the day: " + last)
             }
-            verifyShown(panel, data.expected[0], data.expected[1], data.expected[2])
-            if (data.key === Qt.Key_Return)
-                verify(root.releasedKeys.indexOf(Qt.Key_Return) >= 0, "the release did not reach the host")
-        }
-
-        // At an end of the range the keyboard goes to the month button that is enabled,
-        // and Return there steps into the range.
-        function test_keyboardAtRangeEnds_data() {
-            return [
-                { tag: "January 1970, Up in the weeks box", start: [1970, 0, 10], from: "weeks", key: Qt.Key_Up,
-                  to: "nextMonthButton", expected: [1970, 1, 10] },
-                { tag: "January 1970, Left in the month box", start: [1970, 0, 10], from: "monthComboBox",
-                  key: Qt.Key_Left, to: "nextMonthButton", expected: [1970, 1, 10] },
-                { tag: "January 1970, the host's selectPrevMonth()", start: [1970, 0, 10], to: "nextMonthButton",
-                  expected: [1970, 1, 10] },
-                { tag: "December 2105, Left in the weeks box", start: [2105, 11, 10], from: "weeks", key: Qt.Key_Left,
-                  to: "previousMonth", expected: [2105, 10, 10] },
-                { tag: "December 2105, Right in the year box", start: [2105, 11, 10], from: "yearInput",
-                  key: Qt.Key_Right, to: "previousMonth", expected: [2105, 10, 10] },
-                { tag: "January 2026 as the first year, Up in the weeks box", startYear: 2026, start: [2026, 0, 31],
-                  from: "weeks", key: Qt.Key_Up, to: "nextMonthButton", expected: [2026, 1, 28] },
-            ]
-        }
-
-        function test_keyboardAtRangeEnds(data) {
-            var panel = createPanel({ startYear: data.startYear || 1970 })
-            startAt(panel, data.start[0], data.start[1], data.start[2])
-            if (data.from)
-                (data.from === "weeks" ? weeksBox(panel) : part(panel, data.from)).forceActiveFocus()
-            if (data.key)
-                keyClick(data.key)
-            else
-                panel.selectPrevMonth()
-            verify(isWithin(focused(), part(panel, data.to)), "the keyboard went to " + focused())
-            keyClick(Qt.Key_Return)
-            verifyChosen(panel, data.expected[0], data.expected[1], data.expected[2])
-        }
-
-        // Return opens a box's list, Down highlights the next entry, Return commits it.
-        function test_boxLetsGo_data() {
-            return [
-                { tag: "month box", box: "monthComboBox", expected: [2026, 5, 13] },
-                { tag: "year box", box: "yearInput", expected: [2027, 4, 13] },
-                { tag: "weeks box", expected: [2026, 4, 22] },
-            ]
-        }
-
-        function test_boxLetsGo(data) {
-            var panel = createPanel()
-            startAt(panel, 2026, 4, 13)
-            var box = data.box ? part(panel, data.box) : weeksBox(panel)
-            box.forceActiveFocus()
-            keyClick(Qt.Key_Return)
-            tryCompare(box.popup, "opened", true)
-            keyClick(Qt.Key_Down)
-            keyClick(Qt.Key_Return)
-            tryCompare(box.popup, "visible", false)
-            verifyChosen(panel, data.expected[0], data.expected[1], data.expected[2])
-            verify(!box.pressed && !box.down, "the box stays pressed")
-        }
-
-        // Digits typed in quick succession in the year box form one year, reported once
-        // the typing rests.
-        function test_yearTyped_data() {
-            return [
-                { tag: "2, 0, 3, 0", keys: "2030", shown: ["2000", "2000", "2030", "2030"], expected: [2030, 4, 13] },
-                { tag: "1, 9", keys: "19", shown: ["1970", "1970"], expected: [1970, 4, 13] },
-                { tag: "2, 1, 0, 5", keys: "2105", shown: ["2000", "2100", "2100", "2105"], expected: [2105, 4, 13] },
-            ]
-        }
-
-        function test_yearTyped(data) {
-            var panel = createPanel()
-            startAt(panel, 2026, 4, 13)
-            var box = part(panel, "yearInput")
-            box.forceActiveFocus()
-            data.keys.split("").forEach(function (key, i) {
-                keyClick(key)
-                compare(box.contentItem.text, data.shown[i], "after " + data.keys.slice(0, i + 1))
-            })
-            compare(reports.count, 0, "the typing has not rested")
-            var search = part(panel, "yearSearch")
-            verify(search.running)
-            search.triggered()
-            verifyChosen(panel, data.expected[0], data.expected[1], data.expected[2])
+            verifyShown(panel, end[0], end[1] - 1, end[2])
+            boxes.forEach(function (box) { verify(!box.pressed && !box.down, box + " stays pressed") })
+            if (data.hostSeesReturn)
+                verify(root.releasedKeys.indexOf(Qt.Key_Return) >= 0, "the host did not see the release of Return")
         }
     }
 }
