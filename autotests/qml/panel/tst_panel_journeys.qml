@@ -19,50 +19,29 @@ Item {
     PanelTestCase {
         // Steps, "|" between them: "day", "month", "year" (that picker field), "weeks" or a
         // part's name (the keyboard there), digits (typed), "clear" (Ctrl+A, Backspace), a key,
-        // "click DAY [OFFSET]" (the cell shown at the start), "selectPrevMonth" (the host),
+        // "click DAY" (its cell as shown at the start), "selectPrevMonth" (the host),
         // "rest" (the year box's typing pauses). Dates are year-month-day, month 1-12.
         function test_journey_data() {
             return [
-                { tag: "29.02.2028 typed over December 2026", start: "2026-12-15", steps: "day|clear|29|clear|02|clear|2028",
-                  reports: 3, end: "2028-2-29" },
-                { tag: "30.03.2027 typed over 15.02.2027", start: "2027-2-15", steps: "day|clear|30|clear|03|clear|2027",
-                  reports: 3, end: "2027-3-30" },
-                { tag: "31.01.2030 typed over February 2026", start: "2026-2-10", steps: "day|clear|31|clear|01|clear|2030",
-                  reports: 3, end: "2030-1-31" },
-                { tag: "31.04.2027 typed is 30 April", start: "2027-1-10", steps: "day|clear|31|clear|04|clear|2027", reports: 3,
-                  end: "2027-4-30" },
-                { tag: "day emptied, Return", start: "2026-1-17", steps: "day|clear|Return", reports: 0, end: "2026-1-17",
-                  hostSeesReturn: true },
-                { tag: "day emptied, Tab", start: "2026-1-17", steps: "day|clear|Tab", reports: 0, end: "2026-1-17" },
-                { tag: "year 20, Return", start: "2026-6-15", steps: "year|clear|20|Return", reports: 0, end: "2026-6-15",
-                  hostSeesReturn: true },
-                { tag: "year 20, click on 20 June", start: "2026-6-15", steps: "year|clear|20|click 20", reports: 1,
-                  end: "2026-6-20" },
-                { tag: "month 1, click on 20 June", start: "2026-6-15", steps: "month|clear|1|click 20", reports: 2,
-                  end: "2026-6-20" },
-                { tag: "month 1, click on 2 July shown in June", start: "2026-6-15", steps: "month|clear|1|click 2 1",
-                  reports: 2, end: "2026-7-2" },
-                { tag: "January 1970: Up in the weeks box, Return", start: "1970-1-10", steps: "weeks|Up|Return",
-                  reports: 1, end: "1970-2-10" },
-                { tag: "January 1970: Left in the month box, Return", start: "1970-1-10",
-                  steps: "monthComboBox|Left|Return", reports: 1, end: "1970-2-10" },
-                { tag: "January 1970: selectPrevMonth(), Return", start: "1970-1-10", steps: "selectPrevMonth|Return",
-                  reports: 1, end: "1970-2-10" },
-                { tag: "December 2105: Left in the weeks box, Return", start: "2105-12-10", steps: "weeks|Left|Return",
-                  reports: 1, end: "2105-11-10" },
-                { tag: "December 2105: Right in the year box, Return", start: "2105-12-10",
-                  steps: "yearInput|Right|Return", reports: 1, end: "2105-11-10" },
-                { tag: "January of a first year 2026: Up in the weeks box, Return", startYear: 2026, start: "2026-1-31",
-                  steps: "weeks|Up|Return", reports: 1, end: "2026-2-28" },
-                { tag: "month box: Return, Down, Return", start: "2026-5-13", steps: "monthComboBox|Return|Down|Return",
-                  reports: 1, end: "2026-6-13" },
-                { tag: "year box: Return, Down, Return", start: "2026-5-13", steps: "yearInput|Return|Down|Return",
-                  reports: 1, end: "2027-5-13" },
-                { tag: "weeks box: Return, Down, Return", start: "2026-5-13", steps: "weeks|Return|Down|Return",
-                  reports: 1, end: "2026-5-22" },
+                { tag: "29.02.2028 over 12.2026", start: "2026-12-15", steps: "day|clear|29|clear|02|clear|2028", reports: 3, end: "2028-2-29" },
+                { tag: "30.03.2027 over 15.02.2027", start: "2027-2-15", steps: "day|clear|30|clear|03|clear|2027", reports: 3, end: "2027-3-30" },
+                { tag: "31.01.2030 over 02.2026", start: "2026-2-10", steps: "day|clear|31|clear|01|clear|2030", reports: 3, end: "2030-1-31" },
+                { tag: "31.04.2027 is 30 April", start: "2027-1-10", steps: "day|clear|31|clear|04|clear|2027", reports: 3, end: "2027-4-30" },
+                { tag: "day emptied, Return", start: "2026-1-17", steps: "day|clear|Return", reports: 0, end: "2026-1-17", released: true },
+                { tag: "year 20, Return", start: "2026-6-15", steps: "year|clear|20|Return", reports: 0, end: "2026-6-15", released: true },
+                { tag: "year 20, click on 20 June", start: "2026-6-15", steps: "year|clear|20|click 20", reports: 1, end: "2026-6-20" },
+                { tag: "month 1, click on 20 June", start: "2026-6-15", steps: "month|clear|1|click 20", reports: 2, end: "2026-6-20" },
+                { tag: "January 1970: weeks box Up", start: "1970-1-10", steps: "weeks|Up|Return", reports: 1, end: "1970-2-10" },
+                { tag: "January 1970: month box Left", start: "1970-1-10", steps: "monthComboBox|Left|Return", reports: 1, end: "1970-2-10" },
+                { tag: "January 1970: selectPrevMonth()", start: "1970-1-10", steps: "selectPrevMonth|Return", reports: 1, end: "1970-2-10" },
+                { tag: "December 2105: weeks box Left", start: "2105-12-10", steps: "weeks|Left|Return", reports: 1, end: "2105-11-10" },
+                { tag: "December 2105: year box Right", start: "2105-12-10", steps: "yearInput|Right|Return", reports: 1, end: "2105-11-10" },
+                { tag: "first year 2026: weeks box Up", start: "2026-1-31", startYear: 2026, steps: "weeks|Up|Return", reports: 1, end: "2026-2-28" },
+                { tag: "month box: Return, Down, Return", start: "2026-5-13", steps: "monthComboBox|Return|Down|Return", reports: 1, end: "2026-6-13" },
+                { tag: "year box: Return, Down, Return", start: "2026-5-13", steps: "yearInput|Return|Down|Return", reports: 1, end: "2027-5-13" },
+                { tag: "weeks box: Return, Down, Return", start: "2026-5-13", steps: "weeks|Return|Down|Return", reports: 1, end: "2026-5-22" },
                 { tag: "year box: 2, 0, 3, 0", start: "2026-5-13", steps: "yearInput|2030|rest", reports: 1, end: "2030-5-13" },
                 { tag: "year box: 1, 9", start: "2026-5-13", steps: "yearInput|19|rest", reports: 1, end: "1970-5-13" },
-                { tag: "year box: 2, 1, 0, 5", start: "2026-5-13", steps: "yearInput|2105|rest", reports: 1, end: "2105-5-13" },
             ]
         }
 
@@ -74,7 +53,7 @@ Item {
             var boxes = [weeksBox(panel), part(panel, "monthComboBox"), part(panel, "yearInput")]
             var steps = data.steps.split("|").map(function (step) {
                 var words = step.split(" ")
-                return words[0] !== "click" ? step : dayCell(panel, start[0], start[1] - 1, Number(words[1]), Number(words[2]))
+                return words[0] !== "click" ? step : dayCell(panel, start[0], start[1] - 1, Number(words[1]))
             })
             root.releasedKeys = []
             steps.forEach(function (step) {
@@ -103,7 +82,7 @@ Item {
             }
             verifyShown(panel, end[0], end[1] - 1, end[2])
             boxes.forEach(function (box) { verify(!box.pressed && !box.down, box + " stays pressed") })
-            if (data.hostSeesReturn)
+            if (data.released)
                 verify(root.releasedKeys.indexOf(Qt.Key_Return) >= 0, "the host did not see the release of Return")
         }
     }
