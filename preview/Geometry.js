@@ -11,6 +11,33 @@ function sceneRect(item) {
     return { "x": rect.x, "y": rect.y, "width": rect.width, "height": rect.height };
 }
 
+// The first item under `item` whose objectName is `name`, depth first.
+function findByName(item, name) {
+    const children = item.children;
+    for (let i = 0; i < children.length; ++i) {
+        const child = children[i];
+        const found = child.objectName === name ? child : findByName(child, name);
+        if (found) {
+            return found;
+        }
+    }
+    return null;
+}
+
+// The panel's parts whose places a right-to-left language mirrors: the month buttons,
+// the weeks box and week-number strip, and the grid's first (Monday) and last cells.
+function panelParts(panel) {
+    const repeater = findDayRepeater(panel);
+    return {
+        "previousMonth": sceneRect(findByName(panel, "previousMonth")),
+        "nextMonth": sceneRect(findByName(panel, "nextMonthButton")),
+        "weeksBox": sceneRect(findByName(panel, "weeksComboBox")),
+        "weekNumbers": sceneRect(findByName(panel, "weekNumberColumn")),
+        "firstCell": repeater ? sceneRect(repeater.itemAt(0)) : null,
+        "lastCell": repeater ? sceneRect(repeater.itemAt(repeater.count - 1)) : null
+    };
+}
+
 // The month grid is the repeater of the 42 day records; today's cell is the record of
 // the current month whose day is today's, while the grid shows today's month.
 function findDayRepeater(item) {

@@ -41,7 +41,8 @@ ApplicationWindow {
             "digitalClock": Geometry.sceneRect(digitalClock),
             "settingsButton": Geometry.sceneRect(settingsButton),
             "zoneBox": Geometry.sceneRect(zoneBox),
-            "todayCell": Geometry.sceneRect(Geometry.todayCell(panel, new Date()))
+            "todayCell": Geometry.sceneRect(Geometry.todayCell(panel, new Date())),
+            "panelParts": Geometry.panelParts(panel)
         };
     }
 
@@ -160,6 +161,10 @@ ApplicationWindow {
         anchors.fill: parent
         anchors.margins: window.gap
         spacing: window.gap
+        // Mirrored for a right-to-left language, as the application's layout direction
+        // says; the components below keep unmirrored what must read left to right.
+        LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+        LayoutMirroring.childrenInherit: true
 
         CurrentDate {
             id: longDate

@@ -101,6 +101,12 @@ int main(int argc, char **argv)
         QLocale::setDefault(QLocale(options.language()));
         warnIfUntranslated(options.language());
     }
+    // As a desktop application does, the page takes its direction from the language it
+    // is translated into: Arabic and Hebrew mirror it.
+    const QStringList languages = KLocalizedString::languages();
+    if (!languages.isEmpty()) {
+        QGuiApplication::setLayoutDirection(QLocale(languages.constFirst()).textDirection());
+    }
     PreviewPalette palette;
     if (options.theme() != PreviewOptions::Theme::FromPalette) {
         palette.apply(options.theme() == PreviewOptions::Theme::Dark);

@@ -316,7 +316,8 @@ Rectangle {
     Rectangle {
         id: stripSeparator
 
-        x: weekNumberColumn.x + weekNumberColumn.width
+        // On the grid's side of the strip, which a mirrored layout puts at the right.
+        x: LayoutMirroring.enabled ? weekNumberStrip.x - width : weekNumberStrip.x + weekNumberStrip.width
         y: weekNumberColumn.y
         width: 1
         height: backWeekComboBox.height + weekNumberColumn.height
@@ -367,6 +368,8 @@ Rectangle {
             background: Rectangle {
                 id: backWeekComboBox
 
+                // Over the strip, on whichever side a mirrored layout puts it.
+                anchors.left: parent.left
                 anchors.bottom: parent.bottom
                 width: weekNumberColumn.width
                 height: weeksComboBox.height
@@ -375,7 +378,7 @@ Rectangle {
             }
 
             indicator: Rectangle {
-                x: 0
+                anchors.left: parent.left
                 y: (weeksComboBox.height - height) / 2
                 width: weekNumberColumn.width
                 height: dayOfWeekRow.height
@@ -573,10 +576,13 @@ Rectangle {
                             root.proposeStep(controller.getDateNextWeek(time), true)
                             break
                         case Qt.Key_Left:
-                            root.proposeStep(controller.getDateOneDayAgo(time), false)
-                            break
                         case Qt.Key_Right:
-                            root.proposeStep(controller.getDateNextDay(time), true)
+                            // The day on that side as the user sees it: a mirrored grid
+                            // runs from right to left.
+                            if ((event.key === Qt.Key_Right) !== LayoutMirroring.enabled)
+                                root.proposeStep(controller.getDateNextDay(time), true)
+                            else
+                                root.proposeStep(controller.getDateOneDayAgo(time), false)
                             break
                         }
                     }

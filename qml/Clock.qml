@@ -42,6 +42,9 @@ Rectangle {
     width: 240
     height: 240
     color: "transparent"
+    // A clock face is the same in every language: a mirrored page leaves it as it is.
+    LayoutMirroring.enabled: false
+    LayoutMirroring.childrenInherit: true
     activeFocusOnTab: true
 
     Component.onCompleted: update(date.getHours(), date.getMinutes(), date.getSeconds())

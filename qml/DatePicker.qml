@@ -97,6 +97,10 @@ Rectangle {
 
     color: "transparent"
     border.width: 1
+    // Day, month and year keep their order under a mirrored page, as a date written in
+    // digits does in the page's other texts.
+    LayoutMirroring.enabled: false
+    LayoutMirroring.childrenInherit: true
     border.color: dayBox.activeFocus || monthBox.activeFocus || yearBox.activeFocus
                   ? systemPalette.highlight : borderColor
 

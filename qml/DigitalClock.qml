@@ -52,6 +52,10 @@ Rectangle {
 
     color: "transparent"
     border.width: 0
+    // Hours, minutes and seconds read from left to right in every language, as the
+    // digits of a number do: a mirrored page leaves the fields in their order.
+    LayoutMirroring.enabled: false
+    LayoutMirroring.childrenInherit: true
     Accessible.name: i18n("current time ") + hourBox.value + i18n(" hours ") + minuteBox.value
                      + i18n(" minutes") + secondBox.value + i18n(" seconds")
 

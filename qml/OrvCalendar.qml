@@ -214,7 +214,8 @@ Rectangle {
                 id: previousMonth
 
                 objectName: "previousMonth"
-                arrow: "arrow-left"
+                // Pointing outward: a mirrored row puts this button at the right.
+                arrow: LayoutMirroring.enabled ? "arrow-right" : "arrow-left"
                 keyboardHeir: nextMonthButton
                 Accessible.name: i18n("Go to previous month")
                 enabled: !(selected.day.month === 0 && selected.day.year === root.startYear)
@@ -429,7 +430,7 @@ Rectangle {
                 id: nextMonthButton
 
                 objectName: "nextMonthButton"
-                arrow: "arrow-right"
+                arrow: LayoutMirroring.enabled ? "arrow-left" : "arrow-right"
                 keyboardHeir: previousMonth
                 Accessible.name: i18n("Go to next month")
                 enabled: !(selected.day.month === 11 && selected.day.year === root.lastYear)
