@@ -196,14 +196,31 @@ ApplicationWindow {
                     id: settingsMenu
 
                     y: settingsButton.height
+                    // As wide as its item: some styles' fixed width cuts a longer translation.
+                    width: Math.max(implicitWidth, darkLookItem.implicitWidth + leftPadding + rightPadding)
 
                     MenuItem {
+                        id: darkLookItem
+
+                        readonly property real indicatorRoom: checkable && indicator ? indicator.width + Math.max(spacing, 6) : 0
+
                         text: i18n("Dark look")
                         checkable: true
                         checked: !window.isLight
                         onToggled: {
                             PreviewPalette.apply(checked);
                             window.isLight = !checked;
+                        }
+
+                        // A plain text beside the indicator, coloured by the style: the desktop
+                        // style's own row recomputes its implicit width in a loop.
+                        contentItem: Label {
+                            leftPadding: darkLookItem.mirrored ? 0 : darkLookItem.indicatorRoom
+                            rightPadding: darkLookItem.mirrored ? darkLookItem.indicatorRoom : 0
+                            text: darkLookItem.text
+                            font: darkLookItem.font
+                            elide: Text.ElideRight
+                            verticalAlignment: Text.AlignVCenter
                         }
                     }
                 }

@@ -363,7 +363,11 @@ Rectangle {
             Layout.alignment: Qt.AlignLeft
             model: weeksModel
 
-            contentItem: Item {}
+            // A text input, not a label: desktop styles treat the content item as the text
+            // field of an editable box. It only shows; the box takes the clicks and the keys.
+            contentItem: TextInput {
+                enabled: false
+            }
 
             background: Rectangle {
                 id: backWeekComboBox

@@ -106,6 +106,9 @@ Rectangle {
 
     component Separator: Label {
         height: monthBox.height
+        // Centred between the fields' own paddings, as their digits are.
+        topPadding: monthBox.topPadding
+        bottomPadding: monthBox.bottomPadding
         verticalAlignment: Text.AlignVCenter
         color: systemPalette.buttonText
         font.pixelSize: root.fontSize

@@ -61,6 +61,10 @@ Rectangle {
 
     component Separator: Label {
         height: minuteBox.height
+        // Centred between the fields' own paddings, as their digits are: styles that
+        // leave more room below the text (Material) would otherwise set it lower.
+        topPadding: minuteBox.topPadding
+        bottomPadding: minuteBox.bottomPadding
         verticalAlignment: Text.AlignVCenter
         text: i18nc("separator between hours, minutes and seconds", ":")
         color: systemPalette.buttonText

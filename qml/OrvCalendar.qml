@@ -264,10 +264,13 @@ Rectangle {
                     id: monthModel
                 }
 
-                contentItem: Label {
+                // A text input, not a label: desktop styles treat the content item as the text
+                // field of an editable box. It only shows; the box takes the clicks and the keys.
+                contentItem: TextInput {
                     id: selectedMonth
 
                     objectName: "selectedMonth"
+                    enabled: false
                     text: monthComboBox.displayText
                     font.pixelSize: root.fontSize
                     color: systemPalette.buttonText

@@ -57,9 +57,12 @@ ComboBox {
     }
 
     model: yearsModel
-    contentItem: Text {
+    // A text input, not a label: desktop styles treat the content item as the text
+    // field of an editable box. It only shows; the box takes the clicks and the keys.
+    contentItem: TextInput {
         id: selectedYear
 
+        enabled: false
         text: yearInput.displayText
         font.pixelSize: yearInput.fontSize
         color: systemPalette.buttonText

@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -105,6 +106,8 @@ private Q_SLOTS:
     void usageErrorsNeedNoDisplay();
     void languageWithoutCatalogueIsReported();
     void pageShowsThePendingDay();
+    void stylesPrintNoWarning_data();
+    void stylesPrintNoWarning();
 
 private:
     QImage screenshot(const QString &theme, QJsonObject *geometry);
@@ -254,6 +257,25 @@ void PreviewTest::pageShowsThePendingDay()
         QCOMPARE(line.value(QStringLiteral("shown")).toString(), line.value(QStringLiteral("pending")).toString().left(10));
     }
     QCOMPARE(events, (QStringList{QStringLiteral("zoneChosen"), QStringLiteral("reset")}));
+}
+
+void PreviewTest::stylesPrintNoWarning_data()
+{
+    QTest::addColumn<QString>("style");
+    for (const char *style : {"org.kde.desktop", "Fusion", "Default", "Material"}) {
+        QTest::newRow(style) << QString::fromLatin1(style);
+    }
+}
+
+void PreviewTest::stylesPrintNoWarning()
+{
+    QFETCH(QString, style);
+    const Run run = runPreview({QStringLiteral("--style"), style, QStringLiteral("--lang"), QStringLiteral("de"), QStringLiteral("--font-size"),
+                                QStringLiteral("20"), QStringLiteral("--screenshot"), m_dir.filePath(style + QStringLiteral(".png"))});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+    // What the platform says about itself (no runtime directory, no OpenGL offscreen) is no warning of the page.
+    static const QRegularExpression pageWarning(QStringLiteral("\\.qml:\\d+|\\.js:\\d+|Error|Binding loop"));
+    QVERIFY2(!pageWarning.match(run.errors).hasMatch(), qPrintable(run.errors));
 }
 
 QTEST_GUILESS_MAIN(PreviewTest)
