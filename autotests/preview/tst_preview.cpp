@@ -106,6 +106,8 @@ private Q_SLOTS:
     void usageErrorsNeedNoDisplay();
     void languageWithoutCatalogueIsReported();
     void pageShowsThePendingDay();
+    void rightToLeftLanguageMirrorsThePanel_data();
+    void rightToLeftLanguageMirrorsThePanel();
     void stylesPrintNoWarning_data();
     void stylesPrintNoWarning();
 
@@ -276,6 +278,35 @@ void PreviewTest::stylesPrintNoWarning()
     // What the platform says about itself (no runtime directory, no OpenGL offscreen) is no warning of the page.
     static const QRegularExpression pageWarning(QStringLiteral("\\.qml:\\d+|\\.js:\\d+|Error|Binding loop"));
     QVERIFY2(!pageWarning.match(run.errors).hasMatch(), qPrintable(run.errors));
+}
+
+void PreviewTest::rightToLeftLanguageMirrorsThePanel_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("mirrored");
+    QTest::newRow("Arabic") << QStringLiteral("ar") << true;
+    QTest::newRow("Hebrew") << QStringLiteral("he") << true;
+    QTest::newRow("Japanese") << QStringLiteral("ja") << false;
+}
+
+void PreviewTest::rightToLeftLanguageMirrorsThePanel()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, mirrored);
+    const Run run = runPreview({QStringLiteral("--lang"), language, QStringLiteral("--dump-geometry"), QStringLiteral("--screenshot"),
+                                m_dir.filePath(language + QStringLiteral(".png"))});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+    const QJsonObject geometry = run.event(QStringLiteral("geometry"));
+    const QJsonObject parts = geometry.value(QStringLiteral("panelParts")).toObject();
+    auto x = [](const QJsonObject &object, const char *name) {
+        return object.value(QLatin1String(name)).toObject().value(QStringLiteral("x")).toDouble();
+    };
+    // Each pair stands the other way round when the page mirrors: Monday's column and
+    // Sunday's, the week numbers and the grid, the month buttons, the panel and the clock.
+    QCOMPARE(x(parts, "firstCell") > x(parts, "lastCell"), mirrored);
+    QCOMPARE(x(parts, "weekNumbers") > x(parts, "firstCell"), mirrored);
+    QCOMPARE(x(parts, "previousMonth") > x(parts, "nextMonth"), mirrored);
+    QCOMPARE(x(geometry, "panel") > x(geometry, "clock"), mirrored);
 }
 
 QTEST_GUILESS_MAIN(PreviewTest)
