@@ -38,7 +38,11 @@ RowLayout {
     ComboBox {
         id: zoneComboBox
 
-        Layout.preferredWidth: 280
+        // Room for the longer names at any font size; and some styles (Fusion) keep a
+        // fixed height that would cut a larger font's descenders, the underscores among them.
+        Layout.preferredWidth: Math.max(280, font.pixelSize * 22)
+        Layout.preferredHeight: Math.max(implicitHeight, Math.ceil(contentItem.contentHeight) + contentItem.topPadding
+                                         + contentItem.bottomPadding + topPadding + bottomPadding)
         model: TimeZones.ids
         currentIndex: TimeZones.ids.indexOf(zoneBox.zone)
         Accessible.name: i18n("Time zone")
