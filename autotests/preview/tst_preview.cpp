@@ -273,8 +273,16 @@ void PreviewTest::stylesPrintNoWarning()
 {
     QFETCH(QString, style);
     const Run run = runPreview({QStringLiteral("--style"), style, QStringLiteral("--lang"), QStringLiteral("de"), QStringLiteral("--font-size"),
-                                QStringLiteral("20"), QStringLiteral("--screenshot"), m_dir.filePath(style + QStringLiteral(".png"))});
+                                QStringLiteral("20"), QStringLiteral("--dump-geometry"), QStringLiteral("--screenshot"),
+                                m_dir.filePath(style + QStringLiteral(".png"))});
     QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+    // Longer German texts and a larger font widen the window instead of being cut at its edge.
+    const QJsonObject geometry = run.event(QStringLiteral("geometry"));
+    const QJsonObject window = geometry.value(QStringLiteral("window")).toObject();
+    const QRect page(0, 0, window.value(QStringLiteral("width")).toInt(), window.value(QStringLiteral("height")).toInt());
+    for (const char *part : {"longDate", "panel", "clock", "digitalClock", "settingsButton", "zoneBox"}) {
+        QVERIFY2(page.contains(rectOf(geometry.value(QLatin1String(part)).toObject(), 1)), part);
+    }
     // What the platform says about itself (no runtime directory, no OpenGL offscreen) is no warning of the page.
     static const QRegularExpression pageWarning(QStringLiteral("\\.qml:\\d+|\\.js:\\d+|Error|Binding loop"));
     QVERIFY2(!pageWarning.match(run.errors).hasMatch(), qPrintable(run.errors));
