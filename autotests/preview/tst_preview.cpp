@@ -259,6 +259,13 @@ void PreviewTest::pageShowsThePendingDay()
         QCOMPARE(line.value(QStringLiteral("shown")).toString(), line.value(QStringLiteral("pending")).toString().left(10));
     }
     QCOMPARE(events, (QStringList{QStringLiteral("zoneChosen"), QStringLiteral("reset")}));
+
+    // The day already pending, typed again into the picker, changes nothing and says nothing.
+    const Run again = runPreview({QStringLiteral("--drive-day"), QString::number(QDate::currentDate().day()), QStringLiteral("--drive-reset"),
+                                  QStringLiteral("--screenshot"), m_dir.filePath(QStringLiteral("again.png"))});
+    QVERIFY2(again.exitCode == 0, qPrintable(again.errors));
+    QCOMPARE(again.lines.size(), 1);
+    QCOMPARE(again.lines.constFirst().value(QStringLiteral("event")).toString(), QStringLiteral("reset"));
 }
 
 void PreviewTest::stylesPrintNoWarning_data()
