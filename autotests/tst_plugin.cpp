@@ -6,6 +6,7 @@
 #include "currentdatenameprovider.h"
 #include "currentdatetime.h"
 #include "datetoweek.h"
+#include "focusannouncer.h"
 #include "numberofweeks.h"
 
 #include <QFile>
@@ -27,7 +28,8 @@ const QStringList typeNames = {QStringLiteral("DateToWeek"),
                                QStringLiteral("NumberOfWeeks"),
                                QStringLiteral("CurrentDateTime"),
                                QStringLiteral("CurrentDateNameProvider"),
-                               QStringLiteral("BaseCalendarController")};
+                               QStringLiteral("BaseCalendarController"),
+                               QStringLiteral("FocusAnnouncer")};
 
 QStringList bundleEntries()
 {
@@ -168,6 +170,7 @@ private Q_SLOTS:
                                                  << 0;
         QTest::newRow("CurrentDateTime") << &CurrentDateTime::staticMetaObject
                                          << QStringList{QStringLiteral("QVector<int> getDateTimeForTimeZone(QString)")} << 1;
+        QTest::newRow("FocusAnnouncer") << &FocusAnnouncer::staticMetaObject << QStringList{QStringLiteral("void announce(QObject*)")} << 0;
     }
 
     void interfaces()

@@ -8,6 +8,7 @@
 #include "currentdatenameprovider.h"
 #include "currentdatetime.h"
 #include "datetoweek.h"
+#include "focusannouncer.h"
 #include "numberofweeks.h"
 
 #include <QQmlEngine>
@@ -19,4 +20,5 @@ void OrvAdminDatePlugin::registerTypes(const char *uri)
     qmlRegisterType<CurrentDateTime>(uri, 1, 0, "CurrentDateTime");
     qmlRegisterType<CurrentDateNameProvider>(uri, 1, 0, "CurrentDateNameProvider");
     qmlRegisterType<BaseCalendarController>(uri, 1, 0, "BaseCalendarController");
+    qmlRegisterType<FocusAnnouncer>(uri, 1, 0, "FocusAnnouncer");
 }

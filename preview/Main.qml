@@ -84,6 +84,15 @@ ApplicationWindow {
         showPendingDay();
     }
 
+    // A screen reader reads out what is reported as focused, unless it reads it
+    // already: each result is a status line of its own, reported once.
+    function announce(text) {
+        statusLine.text = text;
+        statusLine.active = false;
+        statusLine.active = true;
+        announcer.announce(statusLine.item);
+    }
+
     function report(event, fields) {
         const line = { "event": event };
         for (const key in fields) {
@@ -99,8 +108,8 @@ ApplicationWindow {
     function apply() {
         pending.refresh();
         report("apply", { "date": pending.isoDate(), "time": pending.timeText(), "modified": pending.isModified });
-        status.text = i18n("Apply would set the clock to %1 %2 (%3). The machine's clock was left as it is.",
-                           pending.isoDate(), pending.timeText(), pending.zone);
+        announce(i18n("Apply would set the clock to %1 %2 (%3). The machine's clock was left as it is.",
+                 pending.isoDate(), pending.timeText(), pending.zone));
     }
 
     // Back to the chosen zone's current date and time; the panel follows in tick().
@@ -108,7 +117,7 @@ ApplicationWindow {
         pending.reset();
         tick();
         report("reset", {});
-        status.text = "";
+        announce(i18n("Back to the machine's date and time."));
     }
 
     // Never smaller than the content, whatever the language and the font size.
@@ -140,6 +149,10 @@ ApplicationWindow {
 
     SystemPalette {
         id: systemPalette
+    }
+
+    FocusAnnouncer {
+        id: announcer
     }
 
     PendingDateTime {
@@ -190,6 +203,8 @@ ApplicationWindow {
                 ToolTip.delay: 1000
                 ToolTip.text: i18n("Settings of the date and time page")
                 onClicked: settingsMenu.open()
+                Keys.onReturnPressed: clicked()
+                Keys.onEnterPressed: clicked()
                 Keys.onRightPressed: panel.selectPrevMonth()
 
                 Menu {
@@ -206,6 +221,8 @@ ApplicationWindow {
 
                         text: i18n("Dark look")
                         checkable: true
+                        Accessible.checkable: true
+                        Accessible.checked: checked
                         checked: !window.isLight
                         onToggled: {
                             PreviewPalette.apply(checked);
@@ -308,6 +325,8 @@ ApplicationWindow {
             Button {
                 text: i18n("Apply")
                 onClicked: window.apply()
+                Keys.onReturnPressed: clicked()
+                Keys.onEnterPressed: clicked()
             }
 
             Button {
@@ -316,16 +335,24 @@ ApplicationWindow {
                 text: i18n("Reset")
                 Accessible.description: i18n("Return to the machine's date and time")
                 onClicked: window.resetToMachineTime()
+                Keys.onReturnPressed: clicked()
+                Keys.onEnterPressed: clicked()
             }
         }
 
-        Label {
-            id: status
+        Loader {
+            id: statusLine
+
+            property string text
 
             Layout.fillWidth: true
             // A long result wraps instead of widening the window.
             Layout.preferredWidth: 0
-            wrapMode: Text.WordWrap
+
+            sourceComponent: Label {
+                text: statusLine.text
+                wrapMode: Text.WordWrap
+            }
         }
     }
 }

@@ -31,6 +31,10 @@ RowLayout {
         id: zoneClock
     }
 
+    FocusAnnouncer {
+        id: announcer
+    }
+
     Label {
         text: i18n("Time zone:")
     }
@@ -46,7 +50,17 @@ RowLayout {
         model: TimeZones.ids
         currentIndex: TimeZones.ids.indexOf(zoneBox.zone)
         Accessible.name: i18n("Time zone")
-        onActivated: zoneBox.zoneChosen(textAt(index))
+        Accessible.description: currentText
+        // A screen reader hears of the highlighted zones and of the choice when they
+        // are reported as focused.
+        onHighlightedIndexChanged: {
+            if (popup.opened)
+                announcer.announce(popup.contentItem.itemAtIndex(highlightedIndex));
+        }
+        onActivated: {
+            zoneBox.zoneChosen(textAt(index));
+            announcer.announce(zoneComboBox);
+        }
         // Letters typed in quick succession name one zone ("America/Sao"); the zone is
         // chosen once the typing rests.
         Keys.onPressed: {

@@ -4,6 +4,7 @@ import Qt.labs.calendar 1.0
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
+import QtQuick.Window 2.15
 import nimbara.orvadmindate 1.0
 import "Arguments.js" as Arguments
 import "LocalDate.js" as LocalDate
@@ -36,6 +37,7 @@ Rectangle {
         showMonthOf(newDate)
         // updateWeeksComboBox(newDate), on the day just read.
         showWeekInBox(shown.year, shown.month, shown.day)
+        calendar.followSelectedDate()
     }
 
     // Asked for when the machine's day has turned over, at most once a day: the grid
@@ -198,6 +200,11 @@ Rectangle {
         calendar.focusOnSelectedDate()
     }
 
+    // For screen readers: the cell of the selected day stands for the date.
+    function getSelectedDayCell() {
+        return calendarRepeater.itemAt(shown.selectedIndex)
+    }
+
     function focusOnWeeks() {
         weeksComboBox.forceActiveFocus()
     }
@@ -250,6 +257,8 @@ Rectangle {
         weeksComboBox.numberOfWeeks = numberOfWeeks.get(new Date().getFullYear())
         weeksModel.fillModel(weeksComboBox.numberOfWeeks)
         update(selectedDate)
+        // Where the embedder gives the keyboard to the grid, it lands on the selected day.
+        calendarRepeater.itemAt(shown.selectedIndex).focus = true
     }
 
     BaseCalendarController {
@@ -262,6 +271,10 @@ Rectangle {
 
     NumberOfWeeks {
         id: numberOfWeeks
+    }
+
+    FocusAnnouncer {
+        id: announcer
     }
 
     ListModel {
@@ -358,6 +371,8 @@ Rectangle {
             property int numberOfWeeks
 
             objectName: "weeksComboBox"
+            Accessible.name: i18n("Week")
+            Accessible.description: displayText
             Layout.preferredWidth: 60
             Layout.fillHeight: true
             Layout.alignment: Qt.AlignLeft
@@ -400,7 +415,17 @@ Rectangle {
                 }
             }
 
-            onActivated: root.propose(root.weekNumberToDate(currentIndex + 1))
+            // A chosen week changes the box in place, which no screen reader notices:
+            // the box is read out again with its new week, after the entries of the
+            // open list were read out as they were highlighted.
+            onHighlightedIndexChanged: {
+                if (popup.opened)
+                    announcer.announce(popup.contentItem.itemAtIndex(highlightedIndex))
+            }
+            onActivated: {
+                root.propose(root.weekNumberToDate(currentIndex + 1))
+                announcer.announce(weeksComboBox)
+            }
             Keys.onPressed: {
                 switch (event.key) {
                 case Qt.Key_Left:
@@ -435,6 +460,7 @@ Rectangle {
                     // The control took the press of Enter in the open popup; it would
                     // have let go on the release that ends here.
                     pressed = false
+                    announcer.announce(weeksComboBox)
                 } else {
                     popup.open()
                 }
@@ -530,6 +556,15 @@ Rectangle {
                 }
             }
 
+            // While the keyboard is in the grid it moves with the selected day, so that
+            // each step by key or click lands on the day chosen and is announced there.
+            function followSelectedDate() {
+                var focused = root.Window.activeFocusItem
+                var selectedCell = calendarRepeater.itemAt(shown.selectedIndex)
+                if (focused && focused.parent === calendar && focused !== selectedCell && selectedCell)
+                    selectedCell.forceActiveFocus()
+            }
+
             objectName: "calendar"
             Layout.alignment: Qt.AlignLeft
             Layout.leftMargin: root.width / 37
@@ -537,6 +572,13 @@ Rectangle {
             columnSpacing: (3 * root.width / 11 - root.width / 37) / 7
             rowSpacing: cellSize.rowSpacing
             activeFocusOnTab: true
+
+            // Tab and Shift+Tab reach the grid itself: it hands the keyboard to the
+            // selected day at once.
+            onActiveFocusChanged: {
+                if (activeFocus)
+                    focusOnSelectedDate()
+            }
 
             // A wheel handler leaves out movements across its orientation, so one
             // handler takes those with a vertical part and one the purely horizontal.
@@ -594,12 +636,16 @@ Rectangle {
                     width: cellSize.width
                     height: cellSize.height
                     radius: 3
-                    focus: true
                     activeFocusOnTab: false
                     color: isToday ? systemPalette.highlight : "transparent"
                     border.color: index === shown.selectedIndex ? systemPalette.highlight : "transparent"
+                    Accessible.role: Accessible.Button
                     Accessible.name: delegateDate
+                    Accessible.focusable: true
                     Keys.onPressed: processKeys(event)
+                    // Backwards from a day the chain would reach the grid, which gives the
+                    // keyboard straight back: go on to the stop before the grid.
+                    Keys.onBacktabPressed: calendar.nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)
 
                     Text {
                         objectName: "dayNumber"

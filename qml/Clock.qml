@@ -31,8 +31,11 @@ Rectangle {
         minuteRotation.angle = angles.minute
         secondRotation.angle = angles.second
         hourRotation.angle = angles.hour
-        clock.Accessible.name = i18n("current time ") + h + i18n(" hours ") + m + i18n(" minutes") + s
-            + i18n(" seconds")
+        spoken.time = i18n("current time ") + h + i18n(" hours ") + m + i18n(" minutes") + s + i18n(" seconds")
+        // A name that changed every second under the keyboard would be read out again
+        // and again: the focused clock keeps the time it was reached at.
+        if (!activeFocus)
+            clock.Accessible.name = spoken.time
     }
 
     function artwork(name) {
@@ -46,11 +49,21 @@ Rectangle {
     LayoutMirroring.enabled: false
     LayoutMirroring.childrenInherit: true
     activeFocusOnTab: true
+    Accessible.role: Accessible.Graphic
+    Accessible.focusable: true
+    onActiveFocusChanged: Accessible.name = spoken.time
 
     Component.onCompleted: update(date.getHours(), date.getMinutes(), date.getSeconds())
 
     SystemPalette {
         id: systemPalette
+    }
+
+    // The spoken form of the time last drawn.
+    QtObject {
+        id: spoken
+
+        property string time
     }
 
     MouseArea {

@@ -147,6 +147,7 @@ Rectangle {
             }
 
             objectName: "dayBox"
+            Accessible.name: i18n("Day")
             editable: true
             from: 1
             to: LocalDate.daysInMonth(root.year, root.month - 1)
@@ -185,6 +186,7 @@ Rectangle {
             }
 
             objectName: "monthBox"
+            Accessible.name: i18n("Month")
             editable: true
             from: 1
             to: 12
@@ -222,6 +224,7 @@ Rectangle {
             }
 
             objectName: "yearBox"
+            Accessible.name: i18n("Year")
             editable: true
             from: root.startYear
             to: root.lastYear

@@ -130,9 +130,14 @@ SpinBox {
     // text; a new value replaces a text put in by takeText, which ended the binding.
     onValueModified: showValue()
     onValueChanged: showValue()
+    // Arriving by Tab or Shift+Tab selects the text, as spin boxes do, so that typed
+    // digits replace it. The editor hears of no focus reason: every arrival selects,
+    // and the arrow keys, focusOn… and a click place the caret right after.
     onActiveFocusChanged: {
         if (!activeFocus)
             showValue()
+        else
+            contentItem.selectAll()
     }
     Keys.onPressed: {
         switch (event.key) {

@@ -56,6 +56,8 @@ Rectangle {
     // digits of a number do: a mirrored page leaves the fields in their order.
     LayoutMirroring.enabled: false
     LayoutMirroring.childrenInherit: true
+    // Read out as the group around the three fields as the keyboard enters them.
+    Accessible.role: Accessible.Grouping
     Accessible.name: i18n("current time ") + hourBox.value + i18n(" hours ") + minuteBox.value
                      + i18n(" minutes") + secondBox.value + i18n(" seconds")
 
@@ -92,6 +94,7 @@ Rectangle {
             }
 
             objectName: "hourBox"
+            Accessible.name: i18n("Hours")
             editable: root.editable
             from: 0
             to: 23
@@ -127,6 +130,7 @@ Rectangle {
             }
 
             objectName: "minuteBox"
+            Accessible.name: i18n("Minutes")
             editable: root.editable
             from: 0
             to: 59
@@ -164,6 +168,7 @@ Rectangle {
             }
 
             objectName: "secondBox"
+            Accessible.name: i18n("Seconds")
             editable: root.editable
             from: 0
             to: 59

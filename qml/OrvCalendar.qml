@@ -4,6 +4,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Window 2.15
+import nimbara.orvadmindate 1.0
 import "Arguments.js" as Arguments
 import "LocalDate.js" as LocalDate
 
@@ -39,6 +40,34 @@ Rectangle {
         yearInput.update(newDate)
         datePicker.update(newDate)
         newDateSelected(newDate.toISOString())
+        announceChange(Window.activeFocusItem)
+    }
+
+    // A box or button changes the date in place, where no screen reader notices; a
+    // reader reads out what is reported as focused, unless it reads it already. A box
+    // is reported after its open list, whose entries were reported as highlighted.
+    // A button is reported in turn with the selected day of the grid, and carries the
+    // date as its description. The grid moves its focus to the new day itself, and
+    // the picker's fields speak their values.
+    function announceChange(focused) {
+        var target = focused
+        if ([previousMonth, nextMonthButton, returnButton].indexOf(focused) >= 0) {
+            var cell = calendar.getSelectedDayCell()
+            if (cell && announced.last !== cell && (announced.last === null || announced.last === focused))
+                target = cell
+        } else if (focused !== monthComboBox && focused !== yearInput) {
+            return
+        }
+        announcer.announce(target)
+        announced.last = target
+    }
+
+    function announceEntry(box) {
+        if (!box.popup.opened)
+            return
+        var entry = box.popup.contentItem.itemAtIndex(box.highlightedIndex)
+        announcer.announce(entry)
+        announced.last = entry
     }
 
     function updateBaseCalendarSystemDate() {
@@ -174,12 +203,33 @@ Rectangle {
         id: systemPalette
     }
 
+    FocusAnnouncer {
+        id: announcer
+    }
+
+    // What was last reported to screen readers; forgotten when the keyboard moves.
+    QtObject {
+        id: announced
+
+        property var last: null
+    }
+
+    Connections {
+        target: root.Window.window
+
+        function onActiveFocusItemChanged() {
+            announced.last = null
+        }
+    }
+
     // The grid's selected day, read once whenever its date changes: every local
     // reading of a Date looks the zone up anew.
     QtObject {
         id: selected
 
         readonly property var day: LocalDate.localDay(calendar.selectedDate)
+        // Read out after the name of a button that moves the date.
+        readonly property string longDate: calendar.selectedDate.toLocaleDateString(Qt.locale(), Locale.LongFormat)
     }
 
     Connections {
@@ -218,6 +268,7 @@ Rectangle {
                 arrow: LayoutMirroring.enabled ? "arrow-right" : "arrow-left"
                 keyboardHeir: nextMonthButton
                 Accessible.name: i18n("Go to previous month")
+                Accessible.description: selected.longDate
                 enabled: !(selected.day.month === 0 && selected.day.year === root.startYear)
 
                 onStep: calendar.showPrevMonth(selected.day.day)
@@ -256,6 +307,8 @@ Rectangle {
                 }
 
                 objectName: "monthComboBox"
+                Accessible.name: i18n("Month")
+                Accessible.description: selectedMonth.text
                 Layout.fillWidth: true
                 Layout.preferredWidth: Math.round(root.width * 37 / 100)
                 Layout.preferredHeight: Math.round(root.height / 10)
@@ -366,6 +419,7 @@ Rectangle {
                 }
 
                 onActivated: root.updateAll(getTargetDate())
+                onHighlightedIndexChanged: root.announceEntry(monthComboBox)
                 Keys.onPressed: {
                     if (event.key === Qt.Key_Left)
                         root.focusOnMonthButton(previousMonth)
@@ -407,6 +461,7 @@ Rectangle {
                 fontSize: root.fontSize
 
                 onInputChanged: root.applyYear(Number(yearString))
+                onHighlightedIndexChanged: root.announceEntry(yearInput)
                 Keys.onPressed: {
                     if (event.key === Qt.Key_Left)
                         monthComboBox.forceActiveFocus()
@@ -436,6 +491,7 @@ Rectangle {
                 arrow: LayoutMirroring.enabled ? "arrow-left" : "arrow-right"
                 keyboardHeir: previousMonth
                 Accessible.name: i18n("Go to next month")
+                Accessible.description: selected.longDate
                 enabled: !(selected.day.month === 11 && selected.day.year === root.lastYear)
 
                 onStep: calendar.showNextMonth(selected.day.day)
@@ -477,6 +533,7 @@ Rectangle {
                 Layout.preferredWidth: root.isApplet ? Math.round(root.width * 38 / 100) : previousMonth.width
                 Layout.preferredHeight: root.isApplet ? Math.round(root.height / 10) : previousMonth.height
                 Accessible.name: i18n("Return to current date")
+                Accessible.description: selected.longDate
                 hoverEnabled: true
                 ToolTip.delay: 1000
                 ToolTip.timeout: 5000

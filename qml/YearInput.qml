@@ -57,6 +57,9 @@ ComboBox {
     }
 
     model: yearsModel
+    // Named by what it holds; the year on its face follows as the description.
+    Accessible.name: i18n("Year")
+    Accessible.description: selectedYear.text
     // A text input, not a label: desktop styles treat the content item as the text
     // field of an editable box. It only shows; the box takes the clicks and the keys.
     contentItem: TextInput {

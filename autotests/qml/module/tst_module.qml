@@ -14,7 +14,7 @@ TestCase {
 
     function test_types_data() {
         return ["DateToWeek", "NumberOfWeeks", "CurrentDateTime", "CurrentDateNameProvider",
-                "BaseCalendarController"].map(function (type) { return { tag: type, type: type } })
+                "BaseCalendarController", "FocusAnnouncer"].map(function (type) { return { tag: type, type: type } })
     }
 
     function test_types(data) {
