@@ -58,9 +58,10 @@ QString capitalised(const QString &name)
     return name.left(1).toUpper() + name.mid(1);
 }
 
-QString headerName(const QLocale &locale, int day)
+QString headerName(const QString &language, int day)
 {
-    switch (headerForm(locale.name().section(QLatin1Char('_'), 0, 0))) {
+    const QLocale locale(language);
+    switch (headerForm(language)) {
     case HeaderForm::Narrow:
         return locale.dayName(day, QLocale::NarrowFormat);
     case HeaderForm::ShortWithoutStop:
@@ -110,7 +111,7 @@ private Q_SLOTS:
             for (int d = 1; d <= 7; ++d) {
                 // The weekday begins the long date, so it starts with a capital.
                 row("in the date", weekdays[d - 1], ki18nd(domain, weekdays[d - 1]).toString(only), capitalised(locale.dayName(d)));
-                row("in the header", headerDays[d - 1], ki18nd(domain, headerDays[d - 1]).toString(only), headerName(locale, d));
+                row("in the header", headerDays[d - 1], ki18nd(domain, headerDays[d - 1]).toString(only), headerName(language, d));
             }
         }
     }
