@@ -38,7 +38,7 @@ cleanup() {
     rm -rf "$workdir"
 }
 trap cleanup EXIT
-trap 'exit 130' INT TERM HUP
+trap 'exit 130' INT TERM HUP PIPE
 
 # -noreset: the server outlives its last client, so a restarted client finds the same
 # root-window property.

@@ -418,6 +418,30 @@ Item {
             verify(focused.activeFocus)
         }
 
+        // Answered as the panel answers, every step by key or click takes the keyboard
+        // to the newly selected day, where a screen reader hears of it.
+        function test_keyboardFollowsTheSelectedDay() {
+            var calendar = createCalendar(LocalDate.date(2026, 1, 28))
+            calendar.updateAll.connect(function (text) { calendar.update(new Date(Date.parse(text))) })
+            CalendarTest.childNamed(testCase, calendar, "calendar").forceActiveFocus()
+            var steps = [
+                [Qt.Key_Right, [2026, 2, 1]],
+                [Qt.Key_Up, [2026, 1, 22]],
+                [Qt.Key_Down, [2026, 2, 1]],
+            ]
+            steps.forEach(function (step) {
+                keyClick(step[0])
+                var cell = CalendarTest.cell(testCase, calendar, step[1][2], "current")
+                verify(cell.activeFocus, "the keyboard on the " + step[1])
+                compare(cell.Accessible.role, Accessible.Button)
+            })
+            mouseClick(CalendarTest.cell(testCase, calendar, 3, "next"))
+            verify(CalendarTest.cell(testCase, calendar, 3, "current").activeFocus, "a click on a next-month day")
+            keyClick(Qt.Key_Backtab)
+            verify(CalendarTest.childNamed(testCase, calendar, "weeksComboBox").activeFocus,
+                   "Shift+Tab leaves the grid backwards")
+        }
+
         function test_requestsLeaveTheSelection() {
             var calendar = createCalendar(LocalDate.date(2026, 5, 15))
             var before = CalendarTest.cells(testCase, calendar)

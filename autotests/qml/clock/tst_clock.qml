@@ -279,6 +279,25 @@ Item {
             verify(clock.activeFocus)
         }
 
+        // Under the keyboard the clock keeps the time it was reached at, so that a
+        // screen reader does not read it out every second; it tells the latest time
+        // again when the keyboard comes back.
+        function test_focusedClockKeepsItsName() {
+            var clock = createClock()
+            clock.update(9, 15, 0)
+            clock.forceActiveFocus()
+            clock.update(9, 15, 1)
+            compare(clock.Accessible.name, "current time 9 hours 15 minutes0 seconds")
+            compare(clock.Accessible.role, Accessible.Graphic)
+            tabStart.forceActiveFocus()
+            clock.update(9, 15, 2)
+            clock.update(9, 15, 3)
+            compare(clock.Accessible.name, "current time 9 hours 15 minutes3 seconds")
+            clock.update(9, 15, 4)
+            clock.forceActiveFocus()
+            compare(clock.Accessible.name, "current time 9 hours 15 minutes4 seconds")
+        }
+
         function test_focusByTab() {
             var clock = createClock()
             tabStart.forceActiveFocus()

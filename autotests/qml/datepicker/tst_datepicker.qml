@@ -15,6 +15,8 @@ Item {
 
     Item {
         id: elsewhere
+
+        activeFocusOnTab: true
     }
 
     TestCase {
@@ -50,6 +52,22 @@ Item {
 
         function init() {
             createPicker({})
+        }
+
+        // Tab and Shift+Tab select a field's text, so that typed digits replace it; a
+        // screen reader names each field.
+        function test_tabSelectsTheText() {
+            show(2026, 3, 14)
+            elsewhere.forceActiveFocus()
+            keyClick(Qt.Key_Tab)
+            verify(fields[0].input.activeFocus)
+            compare(fields[0].input.selectedText, "14")
+            type("09")
+            compare(picker.day, 9)
+            verify(fields[1].input.activeFocus, "the full day moves on to the month")
+            keyClick(Qt.Key_Backtab)
+            compare(fields[0].input.selectedText, "09", "Shift+Tab back to the day")
+            compare(fields.map(function (field) { return field.box.Accessible.name }), ["Day", "Month", "Year"])
         }
 
         // Shows year-month-day (month 1-12) without a report.
