@@ -21,12 +21,13 @@ if [ $# -eq 0 ]; then
     set -- \
         Right Right Down Left Up \
         Tab Tab type:28 type:02 type:2027 \
-        shift+Tab shift+Tab shift+Tab Right Down \
+        shift+Tab shift+Tab shift+Tab shift+Tab Right Up Left Down \
         shift+Tab Return Down Return \
-        Up Right Return Down Return \
+        Up Right Return Up Return \
         Right Return Down Return \
-        Tab Tab Tab Tab Tab Tab Tab Tab Tab type:14 type:30 type:05 \
-        Tab Tab Return
+        Right space \
+        Tab Tab Tab Tab Tab Tab Tab Tab type:14 type:30 type:05 \
+        Tab Tab Return Tab Return
 fi
 
 # Inside the page's environment (see run-with-atspi.sh) this script does the walk.
