@@ -419,8 +419,10 @@ Rectangle {
             // the box is read out again with its new week, after the entries of the
             // open list were read out as they were highlighted.
             onHighlightedIndexChanged: {
-                if (popup.opened)
-                    announcer.announce(popup.contentItem.itemAtIndex(highlightedIndex))
+                // The style's list, bare or inside a scroll view (org.kde.desktop).
+                var list = popup.contentItem.itemAtIndex ? popup.contentItem : popup.contentItem.contentItem
+                if (popup.opened && list && list.itemAtIndex)
+                    announcer.announce(list.itemAtIndex(highlightedIndex))
             }
             onActivated: {
                 root.propose(root.weekNumberToDate(currentIndex + 1))
