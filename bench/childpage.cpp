@@ -197,7 +197,7 @@ int runChild(int argc, char **argv, const QStringList &arguments)
     const bool ticks = mode == QLatin1String("ticks");
     const QString page = ticks ? QStringLiteral("tick") : arguments.value(1);
     const int count = arguments.value(ticks ? 1 : 2).toInt();
-    const bool knownPage = ticks || page == QLatin1String("panel") || page == QLatin1String("reference");
+    const bool knownPage = ticks || page == QLatin1String("panel") || page == QLatin1String("grid") || page == QLatin1String("reference");
     if (!knownPage || !(mode == QLatin1String("show") || ((ticks || mode == QLatin1String("steps")) && count > 0))) {
         std::fprintf(stderr, "child: show PAGE | steps PAGE COUNT | ticks COUNT\n");
         return 2;

@@ -50,11 +50,14 @@ private:
     bool measureSteps(const Platform &platform);
     bool measureIdle(const Platform &platform);
     bool measureInstructions();
+    bool measureStepInstructions(const QString &platform, const QProcessEnvironment &environment, const QStringList &pages);
     void waitForQuietMachine();
     void noteLoad(const QString &when);
 
     Options m_options;
     QProcessEnvironment m_offscreen;
+    // Empty without an X display.
+    QProcessEnvironment m_xvfb;
     QVector<Platform> m_platforms;
     QStringList m_notes;
     QJsonObject m_loads;
