@@ -197,9 +197,10 @@ int runChild(int argc, char **argv, const QStringList &arguments)
     const bool ticks = mode == QLatin1String("ticks");
     const QString page = ticks ? QStringLiteral("tick") : arguments.value(1);
     const int count = arguments.value(ticks ? 1 : 2).toInt();
-    const bool knownPage = ticks || page == QLatin1String("panel") || page == QLatin1String("grid") || page == QLatin1String("reference");
+    const bool knownPage = ticks || page == QLatin1String("panel") || page == QLatin1String("grid") || page == QLatin1String("reference")
+        || (page == QLatin1String("shots") && arguments.size() == 3);
     if (!knownPage || !(mode == QLatin1String("show") || ((ticks || mode == QLatin1String("steps")) && count > 0))) {
-        std::fprintf(stderr, "child: show PAGE | steps PAGE COUNT | ticks COUNT\n");
+        std::fprintf(stderr, "child: show PAGE | show shots DIRECTORY | steps PAGE COUNT | ticks COUNT\n");
         return 2;
     }
 

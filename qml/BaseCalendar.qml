@@ -180,6 +180,8 @@ Rectangle {
             }
         }
         shown.records = records
+        dayNumbers.show(firstDayIndex, records.length - firstDayIndex - (records[41].isNextMonth ? records[41].day : 0),
+                        records[0].isCurrentMonth ? 0 : records[firstDayIndex - 1].day)
     }
 
     function getDaysToDisplay() {
@@ -649,17 +651,6 @@ Rectangle {
                     // keyboard straight back: go on to the stop before the grid.
                     Keys.onBacktabPressed: calendar.nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)
 
-                    Text {
-                        objectName: "dayNumber"
-                        anchors.centerIn: parent
-                        text: model.day
-                        font.pixelSize: root.fontSize
-                        // Columns 5 and 6 are Saturday and Sunday.
-                        color: !model.isCurrentMonth ? (root.isLight ? "gray" : "lightgray")
-                            : index % 7 >= 5 ? "red"
-                            : dayCell.isToday ? systemPalette.base : systemPalette.buttonText
-                    }
-
                     MouseArea {
                         // The day shown when pressed: taking the keyboard may commit
                         // a half-typed field elsewhere, which redraws the grid.
@@ -674,6 +665,180 @@ Rectangle {
                             root.chooseShownDay(day)
                         }
                         onCanceled: pressedDay = null
+                    }
+                }
+            }
+        }
+    }
+
+    // The day numbers, drawn above the cells rather than in them: each arrangement of
+    // numbers is laid out once, when first needed, and a month step shows other ones
+    // instead of laying out the numbers anew. The cells keep the input, the focus and
+    // the accessible names. Every arrangement is a grid like the cells' own, so each
+    // number stands where a number inside its cell would.
+    Item {
+        id: dayNumbers
+
+        // The arrangements made so far, by what they show, and those shown now.
+        property var layers: ({})
+        property var shownLayers: []
+        // The software renderer visits hidden items on every frame: there the
+        // arrangements not shown leave the scene instead of being hidden.
+        readonly property bool detachHidden: GraphicsInfo.api === GraphicsInfo.Software
+
+        // The month's days from grid column `startColumn`, the previous month's last
+        // days before them and the next month's first days after them.
+        function show(startColumn, daysInMonth, lastOfPrevious) {
+            var end = startColumn + daysInMonth
+            var month = layer("month" + startColumn, monthLayer, { startColumn: startColumn })
+            month.daysInMonth = daysInMonth
+            month.today = shown.today
+            var wanted = [month, layer("next" + end, nextLayer, { firstCell: end })]
+            if (startColumn > 0)
+                wanted.push(layer("previous" + startColumn + "-" + lastOfPrevious, previousLayer,
+                                  { count: startColumn, last: lastOfPrevious }))
+            shownLayers.forEach(function (item) {
+                if (wanted.indexOf(item) < 0)
+                    setShown(item, false)
+            })
+            wanted.forEach(function (item) { setShown(item, true) })
+            shownLayers = wanted
+        }
+
+        function layer(key, component, properties) {
+            var item = layers[key]
+            if (!item) {
+                if (!detachHidden)
+                    properties.opacity = 0
+                item = component.createObject(detachHidden ? null : dayNumbers, properties)
+                layers[key] = item
+            }
+            return item
+        }
+
+        // Not by visibility: that would reach every number of the arrangement, and
+        // each grid would place its numbers again.
+        function setShown(item, visible) {
+            if (detachHidden)
+                item.parent = visible ? dayNumbers : null
+            else
+                item.opacity = visible ? 1 : 0
+        }
+
+        objectName: "dayNumbers"
+        x: calendar.x
+        y: calendar.y
+        width: calendar.width
+        height: calendar.height
+
+        Component {
+            id: monthLayer
+
+            Grid {
+                property int startColumn
+                property int daysInMonth: 31
+                // Day of today in this month, else 0.
+                property int today
+
+                columns: 7
+                columnSpacing: calendar.columnSpacing
+                rowSpacing: calendar.rowSpacing
+
+                Repeater {
+                    model: startColumn
+
+                    Item {
+                        width: cellSize.width
+                        height: cellSize.height
+                    }
+                }
+
+                Repeater {
+                    model: 31
+
+                    Item {
+                        width: cellSize.width
+                        height: cellSize.height
+
+                        Text {
+                            objectName: "dayNumber"
+                            anchors.centerIn: parent
+                            visible: index < daysInMonth
+                            text: index + 1
+                            font.pixelSize: root.fontSize
+                            // Columns 5 and 6 are Saturday and Sunday.
+                            color: (startColumn + index) % 7 >= 5 ? "red"
+                                : index + 1 === today ? systemPalette.base : systemPalette.buttonText
+                        }
+                    }
+                }
+            }
+        }
+
+        Component {
+            id: previousLayer
+
+            Grid {
+                property int count
+                property int last
+
+                columns: 7
+                columnSpacing: calendar.columnSpacing
+
+                Repeater {
+                    model: 7
+
+                    Item {
+                        width: cellSize.width
+                        height: cellSize.height
+
+                        Text {
+                            objectName: "dayNumber"
+                            anchors.centerIn: parent
+                            visible: index < count
+                            text: visible ? last - count + 1 + index : ""
+                            font.pixelSize: root.fontSize
+                            color: root.isLight ? "gray" : "lightgray"
+                        }
+                    }
+                }
+            }
+        }
+
+        Component {
+            id: nextLayer
+
+            Grid {
+                property int firstCell
+
+                y: Math.floor(firstCell / 7) * (cellSize.height + cellSize.rowSpacing)
+                columns: 7
+                columnSpacing: calendar.columnSpacing
+                rowSpacing: calendar.rowSpacing
+
+                Repeater {
+                    model: firstCell % 7
+
+                    Item {
+                        width: cellSize.width
+                        height: cellSize.height
+                    }
+                }
+
+                Repeater {
+                    model: 42 - firstCell
+
+                    Item {
+                        width: cellSize.width
+                        height: cellSize.height
+
+                        Text {
+                            objectName: "dayNumber"
+                            anchors.centerIn: parent
+                            text: index + 1
+                            font.pixelSize: root.fontSize
+                            color: root.isLight ? "gray" : "lightgray"
+                        }
                     }
                 }
             }

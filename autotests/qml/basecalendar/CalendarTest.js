@@ -126,8 +126,30 @@ function cells(testCase, calendar) {
     return result
 }
 
+// The number drawn over a day cell. The grid draws its numbers apart from the cells,
+// in arrangements it shows and hides (or takes out of the scene): the one shown
+// number whose centre lies inside the cell.
 function dayNumberOf(testCase, dayCell) {
-    return childNamed(testCase, dayCell, "dayNumber")
+    var root = dayCell
+    while (!testCase.findChild(root, "dayNumbers"))
+        root = root.parent
+    var layers = childNamed(testCase, root, "dayNumbers").children
+    var found = []
+    for (var i = 0; i < layers.length; ++i) {
+        if (!layers[i].visible || layers[i].opacity === 0)
+            continue
+        for (var j = 0; j < layers[i].children.length; ++j) {
+            var number = layers[i].children[j].children[0]
+            if (!number || number.objectName !== "dayNumber" || !number.visible)
+                continue
+            var centre = number.mapToItem(dayCell, number.width / 2, number.height / 2)
+            if (centre.x >= 0 && centre.x < dayCell.width && centre.y >= 0 && centre.y < dayCell.height)
+                found.push(number)
+        }
+    }
+    if (found.length !== 1)
+        throw new Error(found.length + " numbers drawn over the cell at " + dayCell.x + ", " + dayCell.y)
+    return found[0]
 }
 
 function stripNumbers(testCase, calendar) {

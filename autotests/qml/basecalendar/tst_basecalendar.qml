@@ -500,6 +500,7 @@ Item {
                 verify(Qt.colorEqual(cell.border.color, selected ? palette.highlight : "transparent"), where + " border")
                 verify(Qt.colorEqual(CalendarTest.dayNumberOf(testCase, cell).color, number),
                        where + " number " + CalendarTest.dayNumberOf(testCase, cell).color + ", expected " + number)
+                compare(CalendarTest.dayNumberOf(testCase, cell).text, String(record.day), where + " text")
             })
             compare(todays, data.date ? 0 : 1)
         }
