@@ -44,20 +44,18 @@ Rectangle {
     }
 
     // A box or button changes the date in place, where no screen reader notices; a
-    // reader reads out what is reported as focused, unless it reads it already. A box
-    // is reported after its open list, whose entries were reported as highlighted.
-    // A button is reported in turn with the selected day of the grid, and carries the
-    // date as its description. The grid moves its focus to the new day itself, and
-    // the picker's fields speak their values.
+    // reader reads out what is reported as focused, unless it reads it already. After
+    // the entries of its open list, a box is new to the reader and is reported itself;
+    // otherwise the selected day of the grid is reported and, when that was the last
+    // report, the control, whose description carries the date. The grid moves its
+    // focus to the new day itself, and the picker's fields speak their values.
     function announceChange(focused) {
-        var target = focused
-        if ([previousMonth, nextMonthButton, returnButton].indexOf(focused) >= 0) {
-            var cell = calendar.getSelectedDayCell()
-            if (cell && announced.last !== cell && (announced.last === null || announced.last === focused))
-                target = cell
-        } else if (focused !== monthComboBox && focused !== yearInput) {
+        if ([previousMonth, nextMonthButton, monthComboBox, yearInput, returnButton].indexOf(focused) < 0)
             return
-        }
+        var target = focused
+        var cell = calendar.getSelectedDayCell()
+        if (cell && cell !== announced.last && (announced.last === null || announced.last === focused))
+            target = cell
         announcer.announce(target)
         announced.last = target
     }
