@@ -379,6 +379,14 @@ Rectangle {
             Layout.fillHeight: true
             Layout.alignment: Qt.AlignLeft
             model: weeksModel
+            // An entry read out alone tells what its number counts.
+            delegate: ItemDelegate {
+                width: ListView.view.width
+                text: model.week
+                highlighted: weeksComboBox.highlightedIndex === index
+                hoverEnabled: weeksComboBox.hoverEnabled
+                Accessible.name: i18n("Week %1", model.week)
+            }
 
             // A text input, not a label: desktop styles treat the content item as the text
             // field of an editable box. It only shows; the box takes the clicks and the keys.

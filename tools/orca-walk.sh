@@ -52,5 +52,7 @@ for key in "$@"; do
     esac
     sleep 1.5
 done
+# Orca may still be speaking the last step.
+sleep 3
 grep -a 'SPEECH OUTPUT' "$log/orca.debug" | cat - "$log/keys" | sort \
     | sed -e 's/^[0-9:.]* - KEY /== /' -e "s/^[0-9:.]* - SPEECH OUTPUT: '\(.*\)' *{'established.*$/    \1/"
