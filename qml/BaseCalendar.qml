@@ -156,9 +156,12 @@ Rectangle {
         shown.today = today.year === shown.year && today.month === shown.month ? today.day : 0
         shown.accessibleName = i18n("selected date ") + shown.day + " " + (shown.month + 1) + " "
             + shown.year + i18n(" year")
+        // The rows hold six weeks in a row: one conversion, and a wrap to week 1 after
+        // the last week of the year that the first row's week belongs to.
+        var firstWeek = dateToWeek.convert(shown.year, shown.month, 1)
+        var weeksInYear = numberOfWeeks.get(firstWeek > 50 && shown.month === Calendar.January ? shown.year - 1 : shown.year)
         shown.weekNumbers = [0, 1, 2, 3, 4, 5].map(function (row) {
-            var day = LocalDate.normalised(shown.year, shown.month, 1 + 7 * row)
-            return dateToWeek.convert(day.year, day.month, day.day)
+            return firstWeek + row > weeksInYear ? firstWeek + row - weeksInYear : firstWeek + row
         })
         var records = getDaysToDisplay()
         var firstDayIndex = 0
@@ -174,9 +177,12 @@ Rectangle {
             for (var i = 0; i < records.length; ++i) {
                 var record = records[i]
                 var old = previous[i]
-                if (record.day !== old.day || record.isCurrentMonth !== old.isCurrentMonth
-                        || record.isNextMonth !== old.isNextMonth)
+                // Most records change their day alone: one role is cheaper to set
+                // than a whole record.
+                if (record.isCurrentMonth !== old.isCurrentMonth || record.isNextMonth !== old.isNextMonth)
                     calendarModel.set(i, record)
+                else if (record.day !== old.day)
+                    calendarModel.setProperty(i, "day", record.day)
             }
         }
         shown.records = records
