@@ -7,6 +7,7 @@ import QtQuick.Layouts 1.15
 import QtQuick.Window 2.15
 import nimbara.orvadmindate 1.0
 import "Arguments.js" as Arguments
+import "DropDown.js" as DropDown
 import "LocalDate.js" as LocalDate
 
 // The month grid: six weeks, Monday first, with the ISO week numbers beside the rows
@@ -454,12 +455,12 @@ Rectangle {
                     root.focusOnCalendar()
                     break
                 case Qt.Key_Up:
-                    if (popup.visible)
+                    if (DropDown.isOpen(popup))
                         return
                     root.focusOnPrevMonth()
                     break
                 case Qt.Key_Down:
-                    if (popup.visible)
+                    if (DropDown.isOpen(popup))
                         return
                     root.focusOnReturn()
                     break
@@ -471,7 +472,7 @@ Rectangle {
             Keys.onReleased: {
                 if (event.key !== Qt.Key_Enter && event.key !== Qt.Key_Return)
                     return
-                if (popup.visible) {
+                if (DropDown.isOpen(popup)) {
                     currentIndex = highlightedIndex
                     root.propose(root.weekNumberToDate(currentIndex + 1))
                     popup.close()

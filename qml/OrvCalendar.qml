@@ -6,6 +6,7 @@ import QtQuick.Layouts 1.15
 import QtQuick.Window 2.15
 import nimbara.orvadmindate 1.0
 import "Arguments.js" as Arguments
+import "DropDown.js" as DropDown
 import "LocalDate.js" as LocalDate
 
 // The calendar panel. It owns the date: the grid, the month box, the year box and the
@@ -430,7 +431,7 @@ Rectangle {
                     event.accepted = true
                     // The control took the press; it lets go on the release ending here.
                     pressed = false
-                    if (popup.opened) {
+                    if (DropDown.isOpen(popup)) {
                         currentIndex = popup.currentIndex
                         popup.close()
                         root.updateAll(getTargetDate())
@@ -471,7 +472,7 @@ Rectangle {
                         return
                     event.accepted = true
                     pressed = false
-                    if (popup.opened) {
+                    if (DropDown.isOpen(popup)) {
                         currentIndex = popup.currentIndex
                         popup.close()
                         root.applyYear(model.get(currentIndex).year)

@@ -3,6 +3,7 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
 import "Arguments.js" as Arguments
+import "DropDown.js" as DropDown
 
 // The year box: a drop-down list of the years startYear to lastYear. A chosen year
 // is only proposed with inputChanged(); the owner moves the box with update().
@@ -156,7 +157,7 @@ ComboBox {
     }
     onActivated: inputChanged(String(yearsModel.get(currentIndex).year))
     Keys.onPressed: {
-        if (popup.visible || !yearSearch.isSearchKey(event))
+        if (DropDown.isOpen(popup) || !yearSearch.isSearchKey(event))
             return
         searchYear(event.text)
         event.accepted = true
