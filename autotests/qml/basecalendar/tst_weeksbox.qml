@@ -279,7 +279,8 @@ Item {
             createCalendar(LocalDate.date(2026, 2, 4))
             mouseClick(box)
             tryCompare(box.popup, "opened", true)
-            var list = box.popup.contentItem
+            // The style's list, bare or inside a scroll view.
+            var list = box.popup.contentItem.itemAtIndex ? box.popup.contentItem : box.popup.contentItem.contentItem
             var entry = list.itemAtIndex(box.currentIndex + 1)
             verify(entry, "the entry after the current one is shown")
             compare(entry.text, "11")

@@ -12,6 +12,10 @@ import nimbara.orvadmindate 1.0
 Item {
     id: root
 
+    // The theme's colours as bound, not as first read: a desktop theme fills them in later.
+    readonly property color themeBackground: Kirigami.Theme.backgroundColor
+    readonly property color themeText: Kirigami.Theme.textColor
+
     width: 800
     height: 600
 
@@ -403,9 +407,9 @@ Item {
             verify(frame, "no frame on the open list")
             compare([frame.x, frame.y, frame.width, frame.height], [0, 0, box.width, 175])
             compare(frame.radius, 2)
-            verifyColour(frame.color, Kirigami.Theme.backgroundColor, "fill")
+            verifyColour(frame.color, root.themeBackground, "fill")
             compare(frame.border.width, 1)
-            var text = Kirigami.Theme.textColor
+            var text = root.themeText
             verifyColour(frame.border.color, Qt.rgba(text.r, text.g, text.b, 0.3), "border")
             compare([frame.shadow.xOffset, frame.shadow.yOffset, frame.shadow.size], [0, 2, 8])
             verifyColour(frame.shadow.color, Qt.rgba(0, 0, 0, 0.3), "shadow")
