@@ -357,6 +357,9 @@ Rectangle {
                     height: 25 * 7
                     implicitHeight: contentItem.implicitHeight
                     padding: 1
+                    // Gone at once when closed, as under the default style: a list that fades out
+                    // would take the next keys as moves within it, not as keys on the closed box.
+                    exit: null
 
                     contentItem: ListView {
                         id: monthComboBoxListView

@@ -98,6 +98,9 @@ ComboBox {
         implicitHeight: contentItem.implicitHeight
         height: 25 * 7
         padding: 1
+        // Gone at once when closed, as under the default style: a list that fades out
+        // would take the next keys as moves within it, not as keys on the closed box.
+        exit: null
         contentItem: ListView {
             id: yearComboBoxList
 

@@ -37,9 +37,13 @@ Item {
                 { tag: "December 2105: weeks box Left", start: "2105-12-10", steps: "weeks|Left|Return", reports: 1, end: "2105-11-10" },
                 { tag: "December 2105: year box Right", start: "2105-12-10", steps: "yearInput|Right|Return", reports: 1, end: "2105-11-10" },
                 { tag: "first year 2026: weeks box Up", start: "2026-1-31", startYear: 2026, steps: "weeks|Up|Return", reports: 1, end: "2026-2-28" },
-                { tag: "month box: Return, Down, Return", start: "2026-5-13", steps: "monthComboBox|Return|Down|Return", reports: 1, end: "2026-6-13" },
-                { tag: "year box: Return, Down, Return", start: "2026-5-13", steps: "yearInput|Return|Down|Return", reports: 1, end: "2027-5-13" },
-                { tag: "weeks box: Return, Down, Return", start: "2026-5-13", steps: "weeks|Return|Down|Return", reports: 1, end: "2026-5-22" },
+                { tag: "month box: Return, Down, Return", start: "2026-5-13", steps: "monthComboBox|Return|Down|Return", reports: 1, end: "2026-6-13", at: "monthComboBox" },
+                { tag: "year box: Return, Down, Return", start: "2026-5-13", steps: "yearInput|Return|Down|Return", reports: 1, end: "2027-5-13", at: "yearInput" },
+                { tag: "weeks box: Return, Down, Return", start: "2026-5-13", steps: "weeks|Return|Down|Return", reports: 1, end: "2026-5-22", at: "weeks" },
+                // The next key at once acts on the closed box, whether or not the style fades its lists.
+                { tag: "month box: Return, Down, Return, Down", start: "2026-5-13", steps: "monthComboBox|Return|Down|Return|Down", reports: 2, end: "2026-7-13", at: "monthComboBox" },
+                { tag: "year box: Return, Up, Escape, Up", start: "2026-5-13", steps: "yearInput|Return|Up|Escape|Up", reports: 1, end: "2025-5-13", at: "yearInput" },
+                { tag: "weeks box: Return, Down, Return, Up", start: "2026-5-13", steps: "weeks|Return|Down|Return|Up", reports: 1, end: "2026-5-22", at: "previousMonth" },
                 { tag: "year box: 2, 0, 3, 0", start: "2026-5-13", steps: "yearInput|2030|rest", reports: 1, end: "2030-5-13" },
                 { tag: "year box: 1, 9", start: "2026-5-13", steps: "yearInput|19|rest", reports: 1, end: "1970-5-13" },
             ]
@@ -86,6 +90,8 @@ Item {
                 verify(!box.pressed, box + " stays pressed")
                 tryVerify(function () { return !box.down }, 1000, box + " stays down")
             })
+            if (data.at)
+                verifyFocusWithin(data.at === "weeks" ? boxes[0] : part(panel, data.at), data.at)
             if (data.released)
                 verify(root.releasedKeys.indexOf(Qt.Key_Return) >= 0, "the host did not see the release of Return")
         }
