@@ -438,7 +438,7 @@ Rectangle {
             onHighlightedIndexChanged: {
                 // The style's list, bare or inside a scroll view (org.kde.desktop).
                 var list = popup.contentItem.itemAtIndex ? popup.contentItem : popup.contentItem.contentItem
-                if (popup.opened && list && list.itemAtIndex)
+                if (DropDown.isOpen(popup) && list && list.itemAtIndex)
                     announcer.announce(list.itemAtIndex(highlightedIndex))
             }
             onActivated: {

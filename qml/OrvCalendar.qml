@@ -62,7 +62,7 @@ Rectangle {
     }
 
     function announceEntry(box) {
-        if (!box.popup.opened)
+        if (!DropDown.isOpen(box.popup))
             return
         var entry = box.popup.contentItem.itemAtIndex(box.highlightedIndex)
         announcer.announce(entry)
