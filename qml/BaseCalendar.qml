@@ -720,12 +720,12 @@ Rectangle {
             shownLayers = wanted
         }
 
+        // Owned by dayNumbers even while out of the scene, so that they go with the grid.
         function layer(key, component, properties) {
             var item = layers[key]
             if (!item) {
-                if (!detachHidden)
-                    properties.opacity = 0
-                item = component.createObject(detachHidden ? null : dayNumbers, properties)
+                properties.opacity = 0
+                item = component.createObject(dayNumbers, properties)
                 layers[key] = item
             }
             return item
@@ -736,8 +736,7 @@ Rectangle {
         function setShown(item, visible) {
             if (detachHidden)
                 item.parent = visible ? dayNumbers : null
-            else
-                item.opacity = visible ? 1 : 0
+            item.opacity = visible ? 1 : 0
         }
 
         objectName: "dayNumbers"
