@@ -776,6 +776,8 @@ Rectangle {
 
                         Text {
                             objectName: "dayNumber"
+                            // The cell beneath is what a screen reader reads.
+                            Accessible.ignored: true
                             anchors.centerIn: parent
                             visible: index < daysInMonth
                             text: index + 1
@@ -808,6 +810,8 @@ Rectangle {
 
                         Text {
                             objectName: "dayNumber"
+                            // The cell beneath is what a screen reader reads.
+                            Accessible.ignored: true
                             anchors.centerIn: parent
                             visible: index < count
                             text: visible ? last - count + 1 + index : ""
@@ -848,6 +852,8 @@ Rectangle {
 
                         Text {
                             objectName: "dayNumber"
+                            // The cell beneath is what a screen reader reads.
+                            Accessible.ignored: true
                             anchors.centerIn: parent
                             text: index + 1
                             font.pixelSize: root.fontSize
