@@ -9,6 +9,7 @@ import nimbara.orvadmindate 1.0
 import "Arguments.js" as Arguments
 import "DropDown.js" as DropDown
 import "LocalDate.js" as LocalDate
+import "SeenKeys.js" as SeenKeys
 
 // The month grid: six weeks, Monday first, with the ISO week numbers beside the rows
 // and a box of all weeks of the year above them. It never changes its own selection:
@@ -446,7 +447,7 @@ Rectangle {
                 announcer.announce(weeksComboBox)
             }
             Keys.onPressed: {
-                switch (event.key) {
+                switch (SeenKeys.horizontal(event.key, LayoutMirroring.enabled)) {
                 case Qt.Key_Left:
                     root.focusOnNextMonth()
                     break

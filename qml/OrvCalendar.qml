@@ -8,6 +8,7 @@ import nimbara.orvadmindate 1.0
 import "Arguments.js" as Arguments
 import "DropDown.js" as DropDown
 import "LocalDate.js" as LocalDate
+import "SeenKeys.js" as SeenKeys
 
 // The calendar panel. It owns the date: the grid, the month box, the year box and the
 // picker only propose one, and updateAll() hands the chosen date to all four before it
@@ -272,13 +273,14 @@ Rectangle {
 
                 onStep: calendar.showPrevMonth(selected.day.day)
                 Keys.onPressed: {
-                    if (root.isEnterKey(event.key))
+                    var key = SeenKeys.horizontal(event.key, LayoutMirroring.enabled)
+                    if (root.isEnterKey(key))
                         clicked()
-                    else if (event.key === Qt.Key_Left)
+                    else if (key === Qt.Key_Left)
                         root.selectOpenSettings()
-                    else if (event.key === Qt.Key_Right)
+                    else if (key === Qt.Key_Right)
                         monthComboBox.forceActiveFocus()
-                    else if (event.key === Qt.Key_Down)
+                    else if (key === Qt.Key_Down)
                         calendar.focusOnWeeks()
                 }
             }
@@ -423,9 +425,10 @@ Rectangle {
                 onActivated: root.updateAll(getTargetDate())
                 onHighlightedIndexChanged: root.announceEntry(monthComboBox)
                 Keys.onPressed: {
-                    if (event.key === Qt.Key_Left)
+                    var key = SeenKeys.horizontal(event.key, LayoutMirroring.enabled)
+                    if (key === Qt.Key_Left)
                         root.focusOnMonthButton(previousMonth)
-                    else if (event.key === Qt.Key_Right)
+                    else if (key === Qt.Key_Right)
                         yearInput.forceActiveFocus()
                 }
                 Keys.onReleased: {
@@ -465,9 +468,10 @@ Rectangle {
                 onInputChanged: root.applyYear(Number(yearString))
                 onHighlightedIndexChanged: root.announceEntry(yearInput)
                 Keys.onPressed: {
-                    if (event.key === Qt.Key_Left)
+                    var key = SeenKeys.horizontal(event.key, LayoutMirroring.enabled)
+                    if (key === Qt.Key_Left)
                         monthComboBox.forceActiveFocus()
-                    else if (event.key === Qt.Key_Right)
+                    else if (key === Qt.Key_Right)
                         root.focusOnMonthButton(nextMonthButton)
                 }
                 Keys.onReleased: {
@@ -498,13 +502,14 @@ Rectangle {
 
                 onStep: calendar.showNextMonth(selected.day.day)
                 Keys.onPressed: {
-                    if (root.isEnterKey(event.key))
+                    var key = SeenKeys.horizontal(event.key, LayoutMirroring.enabled)
+                    if (root.isEnterKey(key))
                         clicked()
-                    else if (event.key === Qt.Key_Left)
+                    else if (key === Qt.Key_Left)
                         yearInput.forceActiveFocus()
-                    else if (event.key === Qt.Key_Right)
+                    else if (key === Qt.Key_Right)
                         calendar.focusOnWeeks()
-                    else if (event.key === Qt.Key_Down)
+                    else if (key === Qt.Key_Down)
                         calendar.focusOnCalendar()
                 }
             }
@@ -582,13 +587,14 @@ Rectangle {
 
                 onClicked: root.updateAll(new Date())
                 Keys.onPressed: {
-                    if (root.isEnterKey(event.key))
+                    var key = SeenKeys.horizontal(event.key, LayoutMirroring.enabled)
+                    if (root.isEnterKey(key))
                         clicked()
-                    else if (event.key === Qt.Key_Up)
+                    else if (key === Qt.Key_Up)
                         calendar.focusOnWeeks()
-                    else if (event.key === Qt.Key_Right)
+                    else if (key === Qt.Key_Right)
                         datePicker.focusOnDayBox()
-                    else if (event.key === Qt.Key_Left)
+                    else if (key === Qt.Key_Left)
                         root.selectDigitalClock()
                 }
                 // The look is chosen once: hosts set isApplet when they create the panel.

@@ -4,7 +4,7 @@ import QtQuick 2.15
 import QtTest 1.2
 
 // The panel on a page mirrored for a right-to-left language, as a host mirrors it: the
-// places of its parts, and the grid's arrow keys following what the user sees.
+// places of its parts, and the arrow keys following what the user sees.
 Item {
     id: root
 
@@ -61,6 +61,31 @@ Item {
             verifyShown(panel, 2026, 11, data.day)
             var after = sceneX(dayCell(panel, 2026, 11, data.day))
             verify(data.key === Qt.Key_Left ? after < before : after > before, "the selection moved the other way")
+        }
+
+        // The moves between the header's controls follow the mirrored places too.
+        function test_headerKeys_data() {
+            return [
+                { tag: "month box, Left: the year box", from: "monthComboBox", key: Qt.Key_Left, to: "yearInput" },
+                { tag: "month box, Right: the previous-month button", from: "monthComboBox", key: Qt.Key_Right,
+                  to: "previousMonth" },
+                { tag: "year box, Left: the next-month button", from: "yearInput", key: Qt.Key_Left,
+                  to: "nextMonthButton" },
+                { tag: "next-month button, Right: the year box", from: "nextMonthButton", key: Qt.Key_Right,
+                  to: "yearInput" }
+            ]
+        }
+
+        function test_headerKeys(data) {
+            var panel = createPanel()
+            startAt(panel, 2026, 11, 9)
+            var from = part(panel, data.from)
+            var to = part(panel, data.to)
+            from.forceActiveFocus()
+            keyClick(data.key)
+            verify(to.activeFocus, data.to + " should have the keyboard")
+            verify(data.key === Qt.Key_Left ? sceneX(to) < sceneX(from) : sceneX(to) > sceneX(from),
+                   "the keyboard moved the other way")
         }
 
         function test_digitalClockUnmirrored() {
