@@ -27,7 +27,7 @@ function findByName(item, name) {
 // The panel's parts whose places a right-to-left language mirrors: the month buttons,
 // the weeks box and week-number strip, and the grid's first (Monday) and last cells.
 function panelParts(panel) {
-    const repeater = findDayRepeater(panel);
+    const repeater = findByName(panel, "calendarRepeater");
     return {
         "previousMonth": sceneRect(findByName(panel, "previousMonth")),
         "nextMonth": sceneRect(findByName(panel, "nextMonthButton")),
@@ -38,35 +38,24 @@ function panelParts(panel) {
     };
 }
 
-// The month grid is the repeater of the 42 day records; today's cell is the record of
-// the current month whose day is today's, while the grid shows today's month.
-function findDayRepeater(item) {
-    const children = item.children;
-    for (let i = 0; i < children.length; ++i) {
-        const child = children[i];
-        if (typeof child.itemAt === "function" && child.count === 42 && child.model && typeof child.model.get === "function") {
-            return child;
-        }
-        const found = findDayRepeater(child);
-        if (found) {
-            return found;
-        }
-    }
-    return null;
-}
-
+// Today's cell: the cell of the month grid's record of the current month whose day is
+// today's, while the grid shows today's month.
 function todayCell(panel, today) {
     const shown = panel.getCalendarDate();
     if (shown.getFullYear() !== today.getFullYear() || shown.getMonth() !== today.getMonth()) {
         return null;
     }
-    const repeater = findDayRepeater(panel);
-    if (!repeater) {
+    const repeater = findByName(panel, "calendarRepeater");
+    let grid = repeater;
+    while (grid && typeof grid.getDaysToDisplay !== "function") {
+        grid = grid.parent;
+    }
+    if (!grid) {
         return null;
     }
-    for (let i = 0; i < repeater.count; ++i) {
-        const record = repeater.model.get(i);
-        if (record.isCurrentMonth && record.day === today.getDate()) {
+    const records = grid.getDaysToDisplay();
+    for (let i = 0; i < records.length; ++i) {
+        if (records[i].isCurrentMonth && records[i].day === today.getDate()) {
             return repeater.itemAt(i);
         }
     }

@@ -169,8 +169,11 @@ Rectangle {
         var firstDayIndex = 0
         while (!records[firstDayIndex].isCurrentMonth)
             ++firstDayIndex
+        var marked = [shown.todayIndex, shown.selectedIndex]
         shown.todayIndex = shown.today > 0 ? firstDayIndex + shown.today - 1 : -1
         shown.selectedIndex = firstDayIndex + shown.day - 1
+        marked.push(shown.todayIndex, shown.selectedIndex)
+        marked.forEach(markCell)
         var previous = shown.records
         if (calendarModel.count !== records.length || previous.length !== records.length) {
             calendarModel.clear()
@@ -190,6 +193,16 @@ Rectangle {
         shown.records = records
         dayNumbers.show(firstDayIndex, records.length - firstDayIndex - (records[41].isNextMonth ? records[41].day : 0),
                         records[0].isCurrentMonth ? 0 : records[firstDayIndex - 1].day)
+    }
+
+    // Only the cells that were or become today's or the selected one change their
+    // look: a binding on the indices would run in all 42 cells on every step.
+    function markCell(index) {
+        var cell = calendarRepeater.itemAt(index)
+        if (cell) {
+            cell.isToday = index === shown.todayIndex
+            cell.isSelected = index === shown.selectedIndex
+        }
     }
 
     function getDaysToDisplay() {
@@ -307,9 +320,7 @@ Rectangle {
         // Day of the month of today when today lies in the shown month, else 0.
         property int today
         property string accessibleName
-        // Cells of today (-1 when today lies in another month) and of the selected day:
-        // a cell compares its index, and only the two cells concerned change their look
-        // when these move, not every cell whose number changes.
+        // Cells of today (-1 when today lies in another month) and of the selected day.
         property int todayIndex: -1
         property int selectedIndex: -1
         // ISO week number of each grid row, top to bottom.
@@ -624,12 +635,17 @@ Rectangle {
                 id: calendarRepeater
 
                 objectName: "calendarRepeater"
-                model: calendarModel
+                // One cell per record, made anew when the records are. The cells read
+                // the records from shown.records: a view on the model itself would be
+                // told of every record a step changes.
+                model: calendarModel.count
 
                 delegate: Rectangle {
                     id: dayCell
 
-                    readonly property bool isToday: index === shown.todayIndex
+                    // Set by the grid, at creation and by markCell().
+                    property bool isToday
+                    property bool isSelected
                     property string delegateDate: shown.accessibleName
 
                     function processKeys(event) {
@@ -658,7 +674,7 @@ Rectangle {
                     radius: 3
                     activeFocusOnTab: false
                     color: isToday ? systemPalette.highlight : "transparent"
-                    border.color: index === shown.selectedIndex ? systemPalette.highlight : "transparent"
+                    border.color: isSelected ? systemPalette.highlight : "transparent"
                     Accessible.role: Accessible.Button
                     Accessible.name: delegateDate
                     Accessible.focusable: true
@@ -666,6 +682,10 @@ Rectangle {
                     // Backwards from a day the chain would reach the grid, which gives the
                     // keyboard straight back: go on to the stop before the grid.
                     Keys.onBacktabPressed: calendar.nextItemInFocusChain(false).forceActiveFocus(Qt.BacktabFocusReason)
+                    Component.onCompleted: {
+                        isToday = index === shown.todayIndex
+                        isSelected = index === shown.selectedIndex
+                    }
 
                     MouseArea {
                         // The day shown when pressed: taking the keyboard may commit
@@ -673,9 +693,9 @@ Rectangle {
                         property var pressedDay: null
 
                         anchors.fill: parent
-                        onPressed: pressedDay = root.shownDayOf(model)
+                        onPressed: pressedDay = root.shownDayOf(shown.records[index])
                         onClicked: {
-                            var day = pressedDay || root.shownDayOf(model)
+                            var day = pressedDay || root.shownDayOf(shown.records[index])
                             pressedDay = null
                             dayCell.forceActiveFocus()
                             root.chooseShownDay(day)

@@ -472,13 +472,19 @@ Item {
                 { tag: "2026-03-02, a Monday selected, dark", date: [2026, 2, 2], isLight: false },
                 { tag: "today's month, light", date: null, isLight: true },
                 { tag: "today's month, dark", date: null, isLight: false },
+                { tag: "today's month, reached from 2026-03-14", date: null, from: [2026, 2, 14], isLight: true },
+                { tag: "2026-03-14, reached from today", date: [2026, 2, 14], from: "today", isLight: true },
             ]
         }
 
         function test_cellColours(data) {
             var now = new Date()
             var date = data.date ? dayOf(data.date) : now
-            var calendar = createCalendar(date, { isLight: data.isLight })
+            // A step leaves no mark on the cells it leaves.
+            var calendar = createCalendar(data.from === "today" ? now : data.from ? dayOf(data.from) : date,
+                                          { isLight: data.isLight })
+            if (data.from)
+                calendar.update(date)
             if (!CalendarTest.sameLocalDay(now, new Date()))
                 skip("the day changed during the test")
             var year = date.getFullYear()
