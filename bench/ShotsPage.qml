@@ -12,11 +12,16 @@ Window {
     id: window
 
     // Every month of 2025 to 2027 (today's among them) and some far ones, each with
-    // another selected day, in the light look and then the dark one.
+    // another selected day, then today selected, left for another day of its month and
+    // chosen again; in the light look and then the dark one.
     property var dates: {
         var list = []
         for (var m = 0; m < 36; ++m)
             list.push(new Date(2025, m, 1 + (m * 5) % 28, 12))
+        var now = new Date()
+        ;[now.getDate(), now.getDate() === 1 ? 2 : 1, now.getDate()].forEach(function (day) {
+            list.push(new Date(now.getFullYear(), now.getMonth(), day, 12))
+        })
         ;[[1970, 0, 1], [2000, 1, 29], [2004, 1, 29], [2021, 0, 1], [2100, 1, 28], [2105, 11, 31]].forEach(function (d) {
             list.push(new Date(d[0], d[1], d[2], 12))
         })

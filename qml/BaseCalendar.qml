@@ -165,6 +165,7 @@ Rectangle {
         shown.weekNumbers = [0, 1, 2, 3, 4, 5].map(function (row) {
             return firstWeek + row > weeksInYear ? firstWeek + row - weeksInYear : firstWeek + row
         })
+        weekNumbers.show(shown.weekNumbers)
         var records = getDaysToDisplay()
         var firstDayIndex = 0
         while (!records[firstDayIndex].isCurrentMonth)
@@ -558,16 +559,51 @@ Rectangle {
                         width: cellSize.width
                         height: cellSize.height
                         color: systemPalette.midlight
+                    }
+                }
+            }
 
-                        Label {
-                            // Day 1 + weekOffset of the shown month stands in this row.
-                            property int weekOffset: index * 7
+            // The numbers of each run of six weeks laid out once, over the rows.
+            Arrangements {
+                id: weekNumbers
 
-                            objectName: "weekNumber"
-                            anchors.centerIn: parent
-                            text: shown.weekNumbers[index]
-                            font.pixelSize: root.fontSize
-                            color: root.isLight ? "gray" : "lightgray"
+                function show(numbers) {
+                    showOnly([arrangement(numbers.join(" "), weekRun, { numbers: numbers })])
+                }
+
+                objectName: "weekNumbers"
+                anchors.fill: parent
+
+                Component {
+                    id: weekRun
+
+                    Column {
+                        id: run
+
+                        property var numbers
+
+                        spacing: cellSize.rowSpacing
+
+                        Repeater {
+                            model: 6
+
+                            Item {
+                                width: cellSize.width
+                                height: cellSize.height
+
+                                Label {
+                                    // Day 1 + weekOffset of the shown month stands in this row.
+                                    property int weekOffset: index * 7
+
+                                    objectName: "weekNumber"
+                                    // A hidden run is no text to read.
+                                    Accessible.ignored: run.opacity === 0
+                                    anchors.centerIn: parent
+                                    text: run.numbers[index]
+                                    font.pixelSize: root.fontSize
+                                    color: root.isLight ? "gray" : "lightgray"
+                                }
+                            }
                         }
                     }
                 }
@@ -712,52 +748,21 @@ Rectangle {
     // instead of laying out the numbers anew. The cells keep the input, the focus and
     // the accessible names. Every arrangement is a grid like the cells' own, so each
     // number stands where a number inside its cell would.
-    Item {
+    Arrangements {
         id: dayNumbers
-
-        // The arrangements made so far, by what they show, and those shown now.
-        property var layers: ({})
-        property var shownLayers: []
-        // The software renderer visits hidden items on every frame: there the
-        // arrangements not shown leave the scene instead of being hidden.
-        readonly property bool detachHidden: GraphicsInfo.api === GraphicsInfo.Software
 
         // The month's days from grid column `startColumn`, the previous month's last
         // days before them and the next month's first days after them.
         function show(startColumn, daysInMonth, lastOfPrevious) {
             var end = startColumn + daysInMonth
-            var month = layer("month" + startColumn, monthLayer, { startColumn: startColumn })
+            var month = arrangement("month" + startColumn, monthLayer, { startColumn: startColumn })
             month.daysInMonth = daysInMonth
             month.today = shown.today
-            var wanted = [month, layer("next" + end, nextLayer, { firstCell: end })]
+            var wanted = [month, arrangement("next" + end, nextLayer, { firstCell: end })]
             if (startColumn > 0)
-                wanted.push(layer("previous" + startColumn + "-" + lastOfPrevious, previousLayer,
-                                  { count: startColumn, last: lastOfPrevious }))
-            shownLayers.forEach(function (item) {
-                if (wanted.indexOf(item) < 0)
-                    setShown(item, false)
-            })
-            wanted.forEach(function (item) { setShown(item, true) })
-            shownLayers = wanted
-        }
-
-        // Owned by dayNumbers even while out of the scene, so that they go with the grid.
-        function layer(key, component, properties) {
-            var item = layers[key]
-            if (!item) {
-                properties.opacity = 0
-                item = component.createObject(dayNumbers, properties)
-                layers[key] = item
-            }
-            return item
-        }
-
-        // Not by visibility: that would reach every number of the arrangement, and
-        // each grid would place its numbers again.
-        function setShown(item, visible) {
-            if (detachHidden)
-                item.parent = visible ? dayNumbers : null
-            item.opacity = visible ? 1 : 0
+                wanted.push(arrangement("previous" + startColumn + "-" + lastOfPrevious, previousLayer,
+                                        { count: startColumn, last: lastOfPrevious }))
+            showOnly(wanted)
         }
 
         objectName: "dayNumbers"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Saves the month grid as drawn for 42 dates in both looks, one PNG each:
+# Saves the month grid as drawn for 45 dates in both looks, one PNG each:
 #   tools/grid-shots.sh DIRECTORY [offscreen|xvfb]
 # Run it before and after a change to the grid and compare the directories
 # (cmp or diff -r): the software renderer (offscreen) must give the same bytes.

@@ -152,13 +152,26 @@ function dayNumberOf(testCase, dayCell) {
     return found[0]
 }
 
+// The week numbers drawn beside the rows, top to bottom: the strip shows one run of
+// six, laid out once, and hides (or takes out of the scene) the others.
 function stripNumbers(testCase, calendar) {
-    var column = childNamed(testCase, calendar, "weekNumberColumn")
+    var shownRun = function (run) { return run.visible && run.opacity > 0 }
+    var runs = Array.prototype.filter.call(childNamed(testCase, calendar, "weekNumbers").children, shownRun)
+    if (runs.length !== 1)
+        throw new Error(runs.length + " runs of week numbers shown")
+    var rows = Array.prototype.filter.call(childNamed(testCase, calendar, "weekNumberColumn").children,
+                                           function (row) { return row.height > 0 })
     var numbers = []
-    for (var i = 0; i < column.children.length; ++i) {
-        var row = column.children[i]
-        if (row.children.length === 1)
-            numbers.push(Number(row.children[0].text))
-    }
+    Array.prototype.forEach.call(runs[0].children, function (slot) {
+        var number = slot.children[0]
+        if (!number || number.objectName !== "weekNumber")
+            return
+        // Each number stands in the middle of its row.
+        var row = rows[numbers.length]
+        var centre = number.mapToItem(row, number.width / 2, number.height / 2)
+        if (Math.abs(centre.x - row.width / 2) > 1 || Math.abs(centre.y - row.height / 2) > 1)
+            throw new Error("week number " + number.text + " beside no row")
+        numbers.push(Number(number.text))
+    })
     return numbers
 }
