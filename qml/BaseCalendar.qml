@@ -773,6 +773,36 @@ Rectangle {
             showOnly(wanted)
         }
 
+        // Place `slot` of an arrangement (a cell's place, row by row) as the cells' own
+        // grid does, adding up the steps from its first column or, mirrored, from its
+        // end; a number stands centred in its place, whole-pixel aligned as
+        // anchors.centerIn would align it. Each number is one item fewer to show and
+        // hide than a number in an item of its cell's size.
+        function numberX(slot, textWidth, mirrored) {
+            var step = cellSize.width + calendar.columnSpacing
+            var x = 0
+            if (mirrored) {
+                var widthOfRow = 0
+                for (var column = 0; column < 7; ++column)
+                    widthOfRow += (column ? calendar.columnSpacing : 0) + cellSize.width
+                x = Math.trunc(widthOfRow)
+            }
+            for (var i = 0; i < slot % 7; ++i)
+                x = mirrored ? x - step : x + step
+            return (mirrored ? x - cellSize.width : x) + alignedCentre(cellSize.width) - alignedCentre(textWidth)
+        }
+
+        function numberY(slot, textHeight) {
+            var y = 0
+            for (var i = 0; i < Math.floor(slot / 7); ++i)
+                y += cellSize.height + calendar.rowSpacing
+            return y + alignedCentre(cellSize.height) - alignedCentre(textHeight)
+        }
+
+        function alignedCentre(length) {
+            return Math.trunc(length) % 2 ? (length + 1) / 2 : length / 2
+        }
+
         objectName: "dayNumbers"
         x: calendar.x
         y: calendar.y
@@ -782,44 +812,27 @@ Rectangle {
         Component {
             id: monthLayer
 
-            Grid {
+            Item {
                 property int startColumn
                 property int daysInMonth: 31
                 // Day of today in this month, else 0.
                 property int today
 
-                columns: 7
-                columnSpacing: calendar.columnSpacing
-                rowSpacing: calendar.rowSpacing
-
-                Repeater {
-                    model: startColumn
-
-                    Item {
-                        width: cellSize.width
-                        height: cellSize.height
-                    }
-                }
-
                 Repeater {
                     model: 31
 
-                    Item {
-                        width: cellSize.width
-                        height: cellSize.height
-
-                        Text {
-                            objectName: "dayNumber"
-                            // The cell beneath is what a screen reader reads.
-                            Accessible.ignored: true
-                            anchors.centerIn: parent
-                            visible: index < daysInMonth
-                            text: index + 1
-                            font.pixelSize: root.fontSize
-                            // Columns 5 and 6 are Saturday and Sunday.
-                            color: (startColumn + index) % 7 >= 5 ? "red"
-                                : index + 1 === today ? systemPalette.base : systemPalette.buttonText
-                        }
+                    Text {
+                        objectName: "dayNumber"
+                        // The cell beneath is what a screen reader reads.
+                        Accessible.ignored: true
+                        x: dayNumbers.numberX(startColumn + index, width, LayoutMirroring.enabled)
+                        y: dayNumbers.numberY(startColumn + index, height)
+                        visible: index < daysInMonth
+                        text: index + 1
+                        font.pixelSize: root.fontSize
+                        // Columns 5 and 6 are Saturday and Sunday.
+                        color: (startColumn + index) % 7 >= 5 ? "red"
+                            : index + 1 === today ? systemPalette.base : systemPalette.buttonText
                     }
                 }
             }
@@ -828,30 +841,23 @@ Rectangle {
         Component {
             id: previousLayer
 
-            Grid {
+            Item {
                 property int count
                 property int last
-
-                columns: 7
-                columnSpacing: calendar.columnSpacing
 
                 Repeater {
                     model: 7
 
-                    Item {
-                        width: cellSize.width
-                        height: cellSize.height
-
-                        Text {
-                            objectName: "dayNumber"
-                            // The cell beneath is what a screen reader reads.
-                            Accessible.ignored: true
-                            anchors.centerIn: parent
-                            visible: index < count
-                            text: visible ? last - count + 1 + index : ""
-                            font.pixelSize: root.fontSize
-                            color: root.isLight ? "gray" : "lightgray"
-                        }
+                    Text {
+                        objectName: "dayNumber"
+                        // The cell beneath is what a screen reader reads.
+                        Accessible.ignored: true
+                        x: dayNumbers.numberX(index, width, LayoutMirroring.enabled)
+                        y: dayNumbers.numberY(index, height)
+                        visible: index < count
+                        text: visible ? last - count + 1 + index : ""
+                        font.pixelSize: root.fontSize
+                        color: root.isLight ? "gray" : "lightgray"
                     }
                 }
             }
@@ -860,39 +866,23 @@ Rectangle {
         Component {
             id: nextLayer
 
-            Grid {
+            Item {
                 property int firstCell
 
                 y: Math.floor(firstCell / 7) * (cellSize.height + cellSize.rowSpacing)
-                columns: 7
-                columnSpacing: calendar.columnSpacing
-                rowSpacing: calendar.rowSpacing
-
-                Repeater {
-                    model: firstCell % 7
-
-                    Item {
-                        width: cellSize.width
-                        height: cellSize.height
-                    }
-                }
 
                 Repeater {
                     model: 42 - firstCell
 
-                    Item {
-                        width: cellSize.width
-                        height: cellSize.height
-
-                        Text {
-                            objectName: "dayNumber"
-                            // The cell beneath is what a screen reader reads.
-                            Accessible.ignored: true
-                            anchors.centerIn: parent
-                            text: index + 1
-                            font.pixelSize: root.fontSize
-                            color: root.isLight ? "gray" : "lightgray"
-                        }
+                    Text {
+                        objectName: "dayNumber"
+                        // The cell beneath is what a screen reader reads.
+                        Accessible.ignored: true
+                        x: dayNumbers.numberX(firstCell % 7 + index, width, LayoutMirroring.enabled)
+                        y: dayNumbers.numberY(firstCell % 7 + index, height)
+                        text: index + 1
+                        font.pixelSize: root.fontSize
+                        color: root.isLight ? "gray" : "lightgray"
                     }
                 }
             }

@@ -139,8 +139,8 @@ function dayNumberOf(testCase, dayCell) {
         if (!layers[i].visible || layers[i].opacity === 0)
             continue
         for (var j = 0; j < layers[i].children.length; ++j) {
-            var number = layers[i].children[j].children[0]
-            if (!number || number.objectName !== "dayNumber" || !number.visible)
+            var number = layers[i].children[j]
+            if (number.objectName !== "dayNumber" || !number.visible)
                 continue
             var centre = number.mapToItem(dayCell, number.width / 2, number.height / 2)
             if (centre.x >= 0 && centre.x < dayCell.width && centre.y >= 0 && centre.y < dayCell.height)
