@@ -754,8 +754,7 @@ Rectangle {
     // The day numbers, drawn above the cells rather than in them: each arrangement of
     // numbers is laid out once, when first needed, and a month step shows other ones
     // instead of laying out the numbers anew. The cells keep the input, the focus and
-    // the accessible names. Every arrangement is a grid like the cells' own, so each
-    // number stands where a number inside its cell would.
+    // the accessible names. Each number stands where a number inside its cell would.
     Arrangements {
         id: dayNumbers
 
