@@ -72,5 +72,25 @@ Item {
             var box = CalendarTest.childNamed(testCase, calendar, "weeksComboBox")
             verify(countNear(image, box.indicator, colour(data.glyph)) > 5, "the arrow of its variant")
         }
+
+        // Under OpenGL the numbers are arrangements made once and shown again: a walk
+        // across a year's week 53 and back shows each month's own weeks and days.
+        function test_walkShowsEachMonthsNumbers() {
+            var calendar = CalendarTest.create(testCase, window, LocalDate.date(2026, 10, 15), {})
+            ;[[2026, 11], [2027, 0], [2026, 11], [2026, 10], [2027, 0]].forEach(function (month) {
+                var where = month[0] + "-" + (month[1] + 1)
+                calendar.update(LocalDate.date(month[0], month[1], 15))
+                var weeks = [0, 1, 2, 3, 4, 5].map(function (row) {
+                    var day = CalendarTest.calendarDay(month[0], month[1], 1 + 7 * row)
+                    return CalendarTest.isoWeek(day[0], day[1], day[2]).week
+                })
+                compare(CalendarTest.stripNumbers(testCase, calendar), weeks, where + " weeks")
+                var records = calendar.getDaysToDisplay()
+                CalendarTest.cells(testCase, calendar).forEach(function (cell, index) {
+                    compare(CalendarTest.dayNumberOf(testCase, cell).text, String(records[index].day),
+                            where + " cell " + index)
+                })
+            })
+        }
     }
 }
