@@ -782,8 +782,11 @@ Rectangle {
             var x = 0
             if (mirrored) {
                 var widthOfRow = 0
-                for (var column = 0; column < 7; ++column)
-                    widthOfRow += (column ? calendar.columnSpacing : 0) + cellSize.width
+                for (var column = 0; column < 7; ++column) {
+                    if (column > 0)
+                        widthOfRow += calendar.columnSpacing
+                    widthOfRow += cellSize.width
+                }
                 x = Math.trunc(widthOfRow)
             }
             for (var i = 0; i < slot % 7; ++i)
