@@ -162,10 +162,9 @@ Rectangle {
         // the last week of the year that the first row's week belongs to.
         var firstWeek = dateToWeek.convert(shown.year, shown.month, 1)
         var weeksInYear = numberOfWeeks.get(firstWeek > 50 && shown.month === Calendar.January ? shown.year - 1 : shown.year)
-        shown.weekNumbers = [0, 1, 2, 3, 4, 5].map(function (row) {
+        weekNumbers.show([0, 1, 2, 3, 4, 5].map(function (row) {
             return firstWeek + row > weeksInYear ? firstWeek + row - weeksInYear : firstWeek + row
-        })
-        weekNumbers.show(shown.weekNumbers)
+        }))
         var records = getDaysToDisplay()
         var firstDayIndex = 0
         while (!records[firstDayIndex].isCurrentMonth)
@@ -324,8 +323,6 @@ Rectangle {
         // Cells of today (-1 when today lies in another month) and of the selected day.
         property int todayIndex: -1
         property int selectedIndex: -1
-        // ISO week number of each grid row, top to bottom.
-        property var weekNumbers: []
         // What calendarModel holds, read without asking the model.
         property var records: []
     }
