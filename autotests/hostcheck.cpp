@@ -2,9 +2,9 @@
     SPDX-License-Identifier: LGPL-2.1-or-later
 */
 
-// Holds what the README and doc/components.md tell a host developer to the module itself.
+// Holds what the README and the documents in doc/ tell a host developer to the module itself.
 // Usage:
-//   orv-hostcheck example QMLDIR README.md      load the README's host page as pasted, in a plain
+//   orv-hostcheck example QMLDIR FILE.md...     load each file's host page as pasted, in a plain
 //                                               engine; any warning fails, also while its handlers run
 //   orv-hostcheck reference QMLDIR components.md  compare the reference's names with each document's
 //                                               root properties, signals and functions
@@ -83,16 +83,18 @@ void runHandlers(QObject *root)
     }
 }
 
-int checkExample(const QString &importDir, const QString &readmePath)
+int checkExample(const QString &importDir, const QString &path)
 {
-    // The example is the README's first QML block after the marker comment.
+    // The example is the file's first QML block after the marker comment.
     static const QRegularExpression block(QStringLiteral("<!-- host example -->\\s*```qml\\n(.*?)```"),
                                           QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch match = block.match(readText(readmePath));
+    const QRegularExpressionMatch match = block.match(readText(path));
+    std::fprintf(stderr, "the host page of %s\n", qPrintable(path));
     if (!match.hasMatch()) {
-        std::fprintf(stderr, "no host example in %s\n", qPrintable(readmePath));
+        std::fprintf(stderr, "no host example in %s\n", qPrintable(path));
         return 1;
     }
+    warnings.clear();
     QQmlEngine engine;
     engine.addImportPath(importDir);
     useLocalizedContext(engine);
@@ -202,13 +204,17 @@ int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
     const QStringList arguments = app.arguments();
-    if (arguments.size() != 4) {
-        std::fprintf(stderr, "usage: orv-hostcheck example|reference QMLDIR FILE\n");
+    if (arguments.size() < 4) {
+        std::fprintf(stderr, "usage: orv-hostcheck example|reference QMLDIR FILE...\n");
         return 2;
     }
     qInstallMessageHandler(recordMessage);
     if (arguments.at(1) == QLatin1String("example")) {
-        return checkExample(arguments.at(2), arguments.at(3));
+        int failed = 0;
+        for (const QString &file : arguments.mid(3)) {
+            failed += checkExample(arguments.at(2), file);
+        }
+        return failed == 0 ? 0 : 1;
     }
     return checkReference(arguments.at(2), arguments.at(3));
 }

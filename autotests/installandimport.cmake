@@ -1,8 +1,8 @@
 # Installs the build into a fresh prefix and imports the installed module from it;
-# then the README's host page loads from there, and the installed preview finds its
+# then the documented host pages load from there, and the installed preview finds its
 # module and German catalogue with no variable naming the prefix.
 # Arguments: BUILD_DIR, PREFIX, QML_DIR and BIN_DIR (relative to the prefix),
-# IMPORT_CHECK, HOST_CHECK, README.
+# IMPORT_CHECK, HOST_CHECK, HOST_PAGES (Markdown files, separated by commas).
 file(REMOVE_RECURSE "${PREFIX}")
 
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -29,9 +29,10 @@ if(result)
     message(FATAL_ERROR "the installed module did not import")
 endif()
 
-execute_process(COMMAND "${HOST_CHECK}" example "${PREFIX}/${QML_DIR}" "${README}" RESULT_VARIABLE result)
+string(REPLACE "," ";" host_pages "${HOST_PAGES}")
+execute_process(COMMAND "${HOST_CHECK}" example "${PREFIX}/${QML_DIR}" ${host_pages} RESULT_VARIABLE result)
 if(result)
-    message(FATAL_ERROR "the README's host page did not load from the installed module")
+    message(FATAL_ERROR "a documented host page did not load from the installed module")
 endif()
 
 execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=QML2_IMPORT_PATH --unset=XDG_DATA_DIRS

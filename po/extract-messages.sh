@@ -3,7 +3,7 @@
 # the preview host's), then merges it into every catalogue under po/<language>/. Needs gettext.
 # Catalogues: ar cs de es fr he it ja nl pl pt_BR ru sv tr uk zh_CN. A new language: make
 # po/<language>/ with msginit from the template, translate every message (the month and
-# weekday names as the README's translation section says), name it here; the tests
+# weekday names as doc/translations.md says), name it here; the tests
 # tst_localenames and catalogue-<language> check it without further setup.
 set -euo pipefail
 
