@@ -22,8 +22,8 @@ xgettext "${common[@]}" -C --kde -ci18n \
     -kki18nd:2 -kki18ndc:2c,3 -ki18nd:2 -ki18ndc:2c,3 -ki18n:1 -ki18nc:1c,2 -ki18np:1,2 -ki18ncp:1c,2,3 \
     -f "$work/cpp" -o "$work/cpp.pot"
 
-# The preview host's page shares the domain, so its texts translate from the same catalogues.
-find qml preview -name '*.qml' | sort > "$work/qml"
+# The page of the control module and the preview shares the domain, so its texts translate from the same catalogues.
+find qml preview kcm -name '*.qml' | sort > "$work/qml"
 xgettext "${common[@]}" -L JavaScript \
     -ki18n:1 -ki18nc:1c,2 -ki18np:1,2 -ki18ncp:1c,2,3 \
     -f "$work/qml" -o "$work/qml.pot" || true

@@ -5,11 +5,11 @@
 // The preview host: the module's components on one date and time page, wired as a
 // settings page would wire them.
 
+#include "hosttypes.h"
 #include "jsonlinewriter.h"
 #include "previewoptions.h"
 #include "previewpalette.h"
 #include "startupactions.h"
-#include "timezones.h"
 
 #include <KLocalizedContext>
 #include <KLocalizedString>
@@ -21,7 +21,6 @@
 #include <QQmlContext>
 #include <QQuickStyle>
 #include <QQuickWindow>
-#include <QTimeZone>
 
 #include <cstdio>
 
@@ -124,8 +123,7 @@ int main(int argc, char **argv)
     qmlRegisterSingletonInstance(previewUri, 1, 0, "PreviewOptions", &options);
     qmlRegisterSingletonInstance(previewUri, 1, 0, "JsonLines", &jsonLines);
     qmlRegisterSingletonInstance(previewUri, 1, 0, "PreviewPalette", &palette);
-    TimeZones timeZones({QString::fromUtf8(QTimeZone::systemTimeZoneId()), options.zone()});
-    qmlRegisterSingletonInstance(previewUri, 1, 0, "TimeZones", &timeZones);
+    registerHostTypes();
 
     QQmlApplicationEngine engine;
     if (!moduleDir.isEmpty()) {

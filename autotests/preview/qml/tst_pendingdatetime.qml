@@ -3,7 +3,7 @@
 import QtQuick 2.15
 import QtTest 1.15
 import nimbara.orvadmindate 1.0
-import "../../../preview"
+import "../../../kcm/page"
 
 // The preview's pending date and time against a clock of the test's own: it ticks on
 // from a choice, and its wall-clock arithmetic ignores the process's daylight saving.

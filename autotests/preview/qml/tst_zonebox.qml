@@ -20,7 +20,7 @@ TestCase {
     }
 
     function test_typedZone(data) {
-        const zoneBox = createTemporaryObject(Qt.createComponent("../../../preview/ZoneBox.qml"), testCase, { zone: "UTC" });
+        const zoneBox = createTemporaryObject(Qt.createComponent("../../../kcm/page/ZoneBox.qml"), testCase, { zone: "UTC" });
         const chosen = [];
         zoneBox.zoneChosen.connect(zone => chosen.push(zone));
         const box = Array.from(zoneBox.children).find(item => item.popup !== undefined);

@@ -4,7 +4,7 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import nimbara.orvadmindate 1.0
-import nimbara.orvadmindate.preview 1.0
+import nimbara.orvadmindate.host 1.0
 import "qrc:/qml"
 import "Format.js" as Format
 

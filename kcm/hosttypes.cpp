@@ -1,0 +1,22 @@
+/*
+    SPDX-License-Identifier: LGPL-2.1-or-later
+*/
+
+#include "hosttypes.h"
+
+#include "timezones.h"
+
+#include <QQmlEngine>
+#include <QTimeZone>
+
+void registerHostTypes()
+{
+    // The page's documents live in this static library's resources, which only an explicit
+    // initialisation links in.
+    Q_INIT_RESOURCE(page);
+    constexpr char uri[] = "nimbara.orvadmindate.host";
+    // The machine's own zone is listed even where the database's list lacks it ("Etc/UTC").
+    qmlRegisterSingletonType<TimeZones>(uri, 1, 0, "TimeZones", [](QQmlEngine *, QJSEngine *) -> QObject * {
+        return new TimeZones({QString::fromUtf8(QTimeZone::systemTimeZoneId())});
+    });
+}

@@ -1,0 +1,280 @@
+/* SPDX-License-Identifier: LGPL-2.1-or-later */
+
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import QtQuick.Layouts 1.15
+import nimbara.orvadmindate 1.0
+import nimbara.orvadmindate.host 1.0
+import "qrc:/qml"
+import "Format.js" as Format
+import "qrc:/qml/LocalDate.js" as LocalDate
+
+// The date and time page, built from the module's components: the control module shows
+// it, and so does the preview window. Whatever the administrator chooses stays pending
+// until apply(); without a `timedated` backend Apply only says what it would set.
+ColumnLayout {
+    id: page
+
+    property bool isLight: true
+    property bool isApplet: false
+    property int fontSize: 13
+    // The zone the page starts in, until the administrator chooses another.
+    property string zone
+    readonly property int gap: 12
+    // Apply and Reset of the page's own; a control module has its own buttons instead.
+    property bool hasOwnButtons: true
+    // Controls the host puts before the calendar panel, at its outer edge.
+    property alias startControls: startColumn.data
+    // True while anything differs from what the machine has.
+    readonly property bool isModified: pending.isModified || pending.zone !== zone
+    // The day the panel shows. The page shows the pending day: whenever the two part (a
+    // zone with another date, midnight, Reset), the pending day is handed to the panel.
+    property string panelDay
+    // True while the page itself moves the panel, whose report is then no choice.
+    property bool isShowingPending: false
+
+    // One line for each event, with what is pending and shown at that moment.
+    signal reported(var line)
+    // Left from the panel's first control: the host's own controls before it take the keyboard.
+    signal selectOpenSettings()
+
+    // Automated driving (--drive-day): the same path as a day typed into the picker.
+    function driveDayOfMonth(dayOfMonth) {
+        panel.__set_day_of_month_in_date_picker__(dayOfMonth);
+    }
+
+    // Automated driving (--drive-zone): what choosing in the zone box does.
+    function driveZone(zoneName) {
+        zoneBox.zoneChosen(zoneName);
+    }
+
+    // The keyboard back into the panel from a control before it.
+    function focusOnPanel() {
+        panel.selectPrevMonth();
+    }
+
+    // The page's parts, for a host that reports where they are.
+    function parts() {
+        return { "longDate": longDate, "panel": panel, "clock": clock, "digitalClock": digitalClock, "zoneBox": zoneBox };
+    }
+
+    function showPendingDay() {
+        const day = pending.isoDate();
+        // A date being typed is left alone; a later tick brings the panel along.
+        if (day === panelDay || panel.dateIsBeingEdited) {
+            return;
+        }
+        panelDay = day;
+        isShowingPending = true;
+        panel.updateAll(LocalDate.date(pending.year, pending.month - 1, pending.day));
+        isShowingPending = false;
+    }
+
+    function tick() {
+        pending.refresh();
+        clock.update(pending.hours, pending.minutes, pending.seconds);
+        // While a field is being edited the ticking seconds would overwrite the entry.
+        if (!digitalClock.isInFocus) {
+            digitalClock.updateTime(pending.hours, pending.minutes, pending.seconds);
+        }
+        zoneBox.refresh();
+        if (panel.isSystemDateChanged()) {
+            panel.updateBaseCalendarSystemDate();
+            // The panel keeps its reference day; moving it on makes the check fire once per day.
+            panel.savedDate = new Date();
+        }
+        showPendingDay();
+    }
+
+    // A screen reader reads out what is reported as focused, unless it reads it
+    // already: each result is a status line of its own, reported once.
+    function announce(text) {
+        statusLine.text = text;
+        statusLine.active = false;
+        statusLine.active = true;
+        announcer.announce(statusLine.item);
+    }
+
+    function report(event, fields) {
+        const line = { "event": event };
+        for (const key in fields) {
+            line[key] = fields[key];
+        }
+        line["pending"] = pending.isoDate() + "T" + pending.timeText();
+        const shown = panel.getDatePickerValue();
+        line["shown"] = Format.isoDate(shown.getFullYear(), shown.getMonth() + 1, shown.getDate());
+        line["zone"] = pending.zone;
+        reported(line);
+    }
+
+    function apply() {
+        pending.refresh();
+        report("apply", { "date": pending.isoDate(), "time": pending.timeText(), "modified": pending.isModified });
+        announce(i18n("Apply would set the clock to %1 %2 (%3). The machine's clock was left as it is.",
+                 pending.isoDate(), pending.timeText(), pending.zone));
+    }
+
+    // Back to the chosen zone's current date and time; the panel follows in tick().
+    function reset() {
+        pending.reset();
+        tick();
+        report("reset", {});
+        announce(i18n("Back to the machine's date and time."));
+    }
+
+    spacing: gap
+    // Mirrored for a right-to-left language, as the application's layout direction
+    // says; the components below keep unmirrored what must read left to right.
+    LayoutMirroring.enabled: Qt.application.layoutDirection === Qt.RightToLeft
+    LayoutMirroring.childrenInherit: true
+    Component.onCompleted: tick()
+
+    FocusAnnouncer {
+        id: announcer
+    }
+
+    PendingDateTime {
+        id: pending
+
+        zone: page.zone
+    }
+
+    Timer {
+        interval: 1000
+        running: true
+        repeat: true
+        onTriggered: page.tick()
+    }
+
+    CurrentDate {
+        id: longDate
+
+        Layout.fillWidth: true
+        Layout.preferredHeight: 30
+        isLight: page.isLight
+    }
+
+    RowLayout {
+        Layout.fillWidth: true
+        Layout.fillHeight: true
+        spacing: page.gap
+
+        ColumnLayout {
+            id: startColumn
+
+            Layout.alignment: Qt.AlignTop
+            visible: children.length > 0
+        }
+
+        OrvCalendar {
+            id: panel
+
+            Layout.preferredWidth: 560
+            Layout.preferredHeight: 420
+            Layout.alignment: Qt.AlignTop
+            isApplet: page.isApplet
+            isLight: page.isLight
+            fontSize: page.fontSize
+            onNewDateSelected: {
+                if (page.isShowingPending) {
+                    return;
+                }
+                const chosen = new Date(Date.parse(newDateString));
+                // The calendar day the administrator picked, as the panel shows it.
+                page.panelDay = Format.isoDate(chosen.getFullYear(), chosen.getMonth() + 1, chosen.getDate());
+                // The day already pending again (Return in the picker) changes nothing.
+                if (page.panelDay === pending.isoDate()) {
+                    return;
+                }
+                pending.setDate(chosen.getFullYear(), chosen.getMonth(), chosen.getDate());
+                page.report("newDateSelected", { "iso": newDateString, "date": pending.isoDate() });
+            }
+            onSelectOpenSettings: page.selectOpenSettings()
+            onSelectDigitalClock: digitalClock.focusOnHourBox()
+        }
+
+        ColumnLayout {
+            Layout.fillWidth: true
+            Layout.alignment: Qt.AlignTop
+            spacing: page.gap
+
+            Clock {
+                id: clock
+
+                Layout.alignment: Qt.AlignHCenter
+                isLight: page.isLight
+            }
+
+            DigitalClock {
+                id: digitalClock
+
+                Layout.alignment: Qt.AlignHCenter
+                Layout.preferredWidth: clock.width
+                Layout.preferredHeight: Math.round(page.gap * 3.5)
+                editable: true
+                fontSize: page.fontSize
+                onNewTimeEntered: {
+                    pending.setTime(hours, minutes, seconds);
+                    page.report("newTimeEntered", { "hours": hours, "minutes": minutes, "seconds": seconds });
+                }
+                onSelectDatePicker: panel.selectDatePicker()
+                onSelectReturnButton: panel.selectReturnButton()
+            }
+        }
+    }
+
+    ZoneBox {
+        id: zoneBox
+
+        Layout.fillWidth: true
+        zone: pending.zone
+        onZoneChosen: {
+            pending.setZone(zoneName);
+            page.tick();
+            page.report("zoneChosen", {});
+        }
+    }
+
+    RowLayout {
+        Layout.fillWidth: true
+        spacing: page.gap
+
+        Label {
+            Layout.fillWidth: true
+            text: i18n("To be set: %1 %2", pending.isoDate(), pending.timeText())
+            elide: Text.ElideRight
+        }
+
+        Button {
+            visible: page.hasOwnButtons
+            text: i18n("Apply")
+            onClicked: page.apply()
+            Keys.onReturnPressed: clicked()
+            Keys.onEnterPressed: clicked()
+        }
+
+        Button {
+            visible: page.hasOwnButtons
+            text: i18n("Reset")
+            Accessible.description: i18n("Return to the machine's date and time")
+            onClicked: page.reset()
+            Keys.onReturnPressed: clicked()
+            Keys.onEnterPressed: clicked()
+        }
+    }
+
+    Loader {
+        id: statusLine
+
+        property string text
+
+        Layout.fillWidth: true
+        // A long result wraps instead of widening the window.
+        Layout.preferredWidth: 0
+
+        sourceComponent: Label {
+            text: statusLine.text
+            wrapMode: Text.WordWrap
+        }
+    }
+}
