@@ -29,7 +29,8 @@ const QStringList typeNames = {QStringLiteral("DateToWeek"),
                                QStringLiteral("CurrentDateTime"),
                                QStringLiteral("CurrentDateNameProvider"),
                                QStringLiteral("BaseCalendarController"),
-                               QStringLiteral("FocusAnnouncer")};
+                               QStringLiteral("FocusAnnouncer"),
+                               QStringLiteral("MonthModel")};
 
 QStringList bundleEntries()
 {

@@ -9,6 +9,7 @@
 #include "currentdatetime.h"
 #include "datetoweek.h"
 #include "focusannouncer.h"
+#include "monthmodel.h"
 #include "numberofweeks.h"
 
 #include <QQmlEngine>
@@ -21,4 +22,5 @@ void OrvAdminDatePlugin::registerTypes(const char *uri)
     qmlRegisterType<CurrentDateNameProvider>(uri, 1, 0, "CurrentDateNameProvider");
     qmlRegisterType<BaseCalendarController>(uri, 1, 0, "BaseCalendarController");
     qmlRegisterType<FocusAnnouncer>(uri, 1, 0, "FocusAnnouncer");
+    qmlRegisterType<MonthModel>(uri, 1, 0, "MonthModel");
 }
