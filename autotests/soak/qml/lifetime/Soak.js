@@ -4,10 +4,13 @@
 
 .pragma library
 
-// Bytes the heap may have grown by after a soak. A leak of 160 bytes, a couple of
-// small objects, per round of the shortest soak (200 rounds after the warm-up)
-// outgrows it.
-var allowedGrowth = 32 * 1024
+// A leak is steady growth: what a round keeps, it keeps in every round. Caches that
+// fill late grow too, but less in each window than in the one before. So the rounds
+// after the warm-up are split into two equal windows, and the heap is judged to leak
+// when it grew in both by at least this much a round (half of glibc's smallest chunk:
+// one small allocation kept every other round), and in the later window by at least
+// half as much as in the earlier.
+var leakPerRound = 16
 
 // The heap once garbage is collected, deferred deletions are done and the window has
 // drawn its next frame, which lets the last frame's nodes go: read until two readings
@@ -26,30 +29,38 @@ function settledHeap(testCase, heap) {
 }
 
 // Runs round(i) `rounds` times, letting the event loop run every `settleEvery` rounds,
-// and logs the heap in use before and after; where glibc's allocator serves the heap,
-// checks that it kept within allowedGrowth. The first third of the rounds only warms
-// up: they fill Qt's own caches and let the script engine's heap reach its size.
-// Where the heap is not measured (a sanitizer build, whose checks make every round
+// and logs the heap in use at the start and end of each window; where glibc's allocator
+// serves the heap, checks that it did not grow steadily. The first third of the rounds
+// only warms up: they fill Qt's own caches and let the script engine's heap reach its
+// size. Where the heap is not measured (a sanitizer build, whose checks make every round
 // many times dearer) a tenth of the rounds still takes every path. Returns the number
 // of rounds run.
 function verifyHeapKept(testCase, heap, what, rounds, settleEvery, round) {
     if (!heap.measured)
         rounds = Math.ceil(rounds / 10)
     var warmUp = Math.floor(rounds / 3)
-    var before = NaN
+    var window = Math.floor((rounds - warmUp) / 2)
+    rounds = warmUp + 2 * window
+    var readings = []
     var started = Date.now()
     for (var i = 0; i < rounds; ++i) {
-        if (i === warmUp)
-            before = settledHeap(testCase, heap)
+        if (i === warmUp || i === warmUp + window)
+            readings.push(settledHeap(testCase, heap))
         round(i)
         if (i % settleEvery === settleEvery - 1)
             testCase.wait(0)
     }
-    var after = settledHeap(testCase, heap)
+    readings.push(settledHeap(testCase, heap))
+    var earlier = readings[1] - readings[0]
+    var later = readings[2] - readings[1]
     var seconds = (Date.now() - started) / 1000
-    console.log("heap in use, " + what + ": " + before + " bytes after " + warmUp + " rounds, " + after + " after "
-                + rounds + ", growth " + (after - before) + " (" + seconds + " s)")
-    if (heap.measured)
-        testCase.verify(after - before <= allowedGrowth, what + ": the heap grew by " + (after - before) + " bytes")
+    console.log("heap in use, " + what + ": " + readings.join(", ") + " bytes after " + warmUp + ", "
+                + (warmUp + window) + " and " + rounds + " rounds: growth " + earlier + " and " + later
+                + " in " + window + " rounds each (" + seconds + " s)")
+    if (heap.measured) {
+        var steady = Math.min(earlier, later) >= leakPerRound * window && later >= earlier / 2
+        testCase.verify(!steady, what + ": the heap grew steadily, by " + earlier + " and then " + later
+                        + " bytes over " + window + " rounds")
+    }
     return rounds
 }

@@ -8,7 +8,7 @@ import "Soak.js" as Soak
 
 // Hours in a settings page, in a few seconds: every component made and destroyed
 // hundreds of times, the label rebuilt a hundred thousand times; the heap in use
-// must end where it began.
+// must not grow steadily.
 Item {
     id: window
 

@@ -8,7 +8,7 @@ import "../../../qml/panel"
 import "Soak.js" as Soak
 
 // The panel driven through thousands of dates, by the host and by its own controls;
-// the heap in use must end where it began, and the views still agree.
+// the heap in use must not grow steadily, and the views still agree.
 Item {
     id: root
 
