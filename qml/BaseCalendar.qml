@@ -229,7 +229,8 @@ Rectangle {
     }
 
     function focusOnWeeks() {
-        weeksComboBox.forceActiveFocus()
+        // As after Tab: the box is reached by an arrow key, and shows it.
+        weeksComboBox.forceActiveFocus(Qt.TabFocusReason)
     }
 
     // A step that named no day proposes nothing.
@@ -274,11 +275,9 @@ Rectangle {
 
     color: systemPalette.base
 
-    // The creation steps in one handler, so that their order holds: the weeks of the
-    // creation year first, then the selected date over them.
     Component.onCompleted: {
-        weeksComboBox.numberOfWeeks = numberOfWeeks.get(new Date().getFullYear())
-        weeksModel.fillModel(weeksComboBox.numberOfWeeks)
+        // update() fills the weeks box for the year shown, unless an embedder's own
+        // completion has done it already.
         update(selectedDate)
         // Where the embedder gives the keyboard to the grid, it lands on the selected day.
         calendarRepeater.itemAt(shown.selectedIndex).focus = true
@@ -715,7 +714,11 @@ Rectangle {
                     radius: 3
                     activeFocusOnTab: false
                     color: isToday ? systemPalette.highlight : "transparent"
-                    border.color: isSelected ? systemPalette.highlight : "transparent"
+                    // Today's fill would hide the selection's frame: there the keyboard
+                    // is framed in the fill's text colour.
+                    border.color: activeFocus && isToday ? systemPalette.highlightedText
+                                  : isSelected ? systemPalette.highlight : "transparent"
+                    border.width: activeFocus ? 2 : 1
                     Accessible.role: Accessible.Button
                     Accessible.name: delegateDate
                     Accessible.focusable: true

@@ -281,4 +281,18 @@ Rectangle {
             source: clock.artwork("secondPin")
         }
     }
+
+    // The keyboard's ring, just outside the bezel's rounded square.
+    Rectangle {
+        objectName: "focusRing"
+        x: background.x + 6
+        y: background.y + 6
+        width: background.width - 12
+        height: background.height - 12
+        radius: 44
+        visible: clock.activeFocus
+        color: "transparent"
+        border.width: 2
+        border.color: systemPalette.highlight
+    }
 }

@@ -37,6 +37,7 @@ Rectangle {
     function updateAll(newDate) {
         if (!Arguments.isDate(newDate))
             return
+        newDate = range.clamp(newDate)
         calendar.update(newDate)
         monthComboBox.update(newDate)
         yearInput.update(newDate)
@@ -86,7 +87,7 @@ Rectangle {
     }
 
     function selectReturnButton() {
-        returnButton.forceActiveFocus()
+        keyboard.handOver(returnButton)
     }
 
     function selectDatePicker() {
@@ -139,7 +140,7 @@ Rectangle {
     // A month button is disabled at its end of the range; the keyboard then goes to the
     // other one, as after a click that disables it, and never leaves the panel.
     function focusOnMonthButton(button) {
-        (button.enabled ? button : button.keyboardHeir).forceActiveFocus()
+        keyboard.handOver(button.enabled ? button : button.keyboardHeir)
     }
 
     function isEnterKey(key) {
@@ -179,6 +180,9 @@ Rectangle {
                 anchors.centerIn: parent
                 width: root.iconSize
                 height: root.iconSize
+                // The fill is drawn by the panel in every style: the arrow shows that the
+                // end of the range is reached.
+                opacity: monthButton.enabled ? 1 : 0.35
                 fillMode: Image.PreserveAspectFit
                 source: "qrc:/icons/32x32/actions/" + (root.isLight ? "light" : "dark") + "/" + monthButton.arrow + ".png"
             }
@@ -189,7 +193,7 @@ Rectangle {
             step()
             feedbackTimer.restart()
             if (hadKeyboard && !enabled)
-                keyboardHeir.forceActiveFocus()
+                keyboard.handOver(keyboardHeir)
         }
 
         Timer {
@@ -205,6 +209,31 @@ Rectangle {
 
     FocusAnnouncer {
         id: announcer
+    }
+
+    QtObject {
+        id: range
+
+        // The year box has no entry and the picker no value outside the range: a date
+        // before or after it is taken to its first or last day, so that all views agree.
+        function clamp(date) {
+            var year = LocalDate.localDay(date).year
+            if (year < root.startYear)
+                return LocalDate.date(root.startYear, 0, 1)
+            if (year > root.lastYear)
+                return LocalDate.date(root.lastYear, 11, 31)
+            return date
+        }
+    }
+
+    QtObject {
+        id: keyboard
+
+        // The keyboard handed on by an arrow key, drawn as after Tab: controls draw
+        // their focus frame only for keyboard focus reasons.
+        function handOver(item) {
+            item.forceActiveFocus(Qt.TabFocusReason)
+        }
     }
 
     // What was last reported to screen readers; forgotten when the keyboard moves.
@@ -248,7 +277,7 @@ Rectangle {
         }
 
         function onFocusOnReturn() {
-            returnButton.forceActiveFocus()
+            keyboard.handOver(returnButton)
         }
     }
 
@@ -279,7 +308,7 @@ Rectangle {
                     else if (key === Qt.Key_Left)
                         root.selectOpenSettings()
                     else if (key === Qt.Key_Right)
-                        monthComboBox.forceActiveFocus()
+                        keyboard.handOver(monthComboBox)
                     else if (key === Qt.Key_Down)
                         calendar.focusOnWeeks()
                 }
@@ -424,12 +453,23 @@ Rectangle {
 
                 onActivated: root.updateAll(getTargetDate())
                 onHighlightedIndexChanged: root.announceEntry(monthComboBox)
+                // Letters typed on the closed box gather into one prefix of a month's name
+                // as shown, instead of the box's own search by each letter alone; the month
+                // is proposed once the typing rests.
                 Keys.onPressed: {
+                    if (!DropDown.isOpen(popup) && monthSearch.isSearchKey(event)) {
+                        monthSearch.type(event.text)
+                        var index = monthSearch.firstMatch(count, function (i) { return monthModel.get(i).name })
+                        if (index >= 0)
+                            currentIndex = index
+                        event.accepted = true
+                        return
+                    }
                     var key = SeenKeys.horizontal(event.key, LayoutMirroring.enabled)
                     if (key === Qt.Key_Left)
                         root.focusOnMonthButton(previousMonth)
                     else if (key === Qt.Key_Right)
-                        yearInput.forceActiveFocus()
+                        keyboard.handOver(yearInput)
                 }
                 Keys.onReleased: {
                     if (!root.isEnterKey(event.key))
@@ -448,6 +488,16 @@ Rectangle {
                 Component.onCompleted: {
                     fillModel()
                     currentIndex = currentDate.getMonth()
+                }
+
+                PrefixSearch {
+                    id: monthSearch
+
+                    objectName: "monthSearch"
+                    onRested: {
+                        if (monthComboBox.currentIndex !== selected.day.month)
+                            monthComboBox.activated(monthComboBox.currentIndex)
+                    }
                 }
             }
 
@@ -470,7 +520,7 @@ Rectangle {
                 Keys.onPressed: {
                     var key = SeenKeys.horizontal(event.key, LayoutMirroring.enabled)
                     if (key === Qt.Key_Left)
-                        monthComboBox.forceActiveFocus()
+                        keyboard.handOver(monthComboBox)
                     else if (key === Qt.Key_Right)
                         root.focusOnMonthButton(nextMonthButton)
                 }
@@ -506,7 +556,7 @@ Rectangle {
                     if (root.isEnterKey(key))
                         clicked()
                     else if (key === Qt.Key_Left)
-                        yearInput.forceActiveFocus()
+                        keyboard.handOver(yearInput)
                     else if (key === Qt.Key_Right)
                         calendar.focusOnWeeks()
                     else if (key === Qt.Key_Down)
@@ -626,7 +676,7 @@ Rectangle {
                     var parts = getISODate().split("-").map(Number)
                     root.updateAll(LocalDate.date(parts[0], parts[1] - 1, parts[2]))
                 }
-                onFocusOnReturnButton: returnButton.forceActiveFocus()
+                onFocusOnReturnButton: keyboard.handOver(returnButton)
                 onFocusOnDigitalClock: {
                     if (root.isApplet)
                         root.selectOpenSettings()

@@ -503,7 +503,9 @@ Item {
                     ++todays
                 verify(Qt.colorEqual(cell.color, isToday ? palette.highlight : "transparent"), where + " fill")
                 var selected = record.isCurrentMonth && record.day === date.getDate()
-                verify(Qt.colorEqual(cell.border.color, selected ? palette.highlight : "transparent"), where + " border")
+                // The keyboard on today's fill is framed in the fill's text colour.
+                var frame = cell.activeFocus && isToday ? palette.highlightedText : selected ? palette.highlight : "transparent"
+                verify(Qt.colorEqual(cell.border.color, frame), where + " border")
                 verify(Qt.colorEqual(CalendarTest.dayNumberOf(testCase, cell).color, number),
                        where + " number " + CalendarTest.dayNumberOf(testCase, cell).color + ", expected " + number)
                 compare(CalendarTest.dayNumberOf(testCase, cell).text, String(record.day), where + " text")

@@ -3,6 +3,7 @@
 import QtQuick 2.15
 import QtTest 1.2
 import nimbara.orvadmindate 1.0
+import "qrc:/qml"
 
 // An administrator's journeys through the panel, key by key and click by click, checked
 // against the date that the panel then shows and reports.
@@ -16,11 +17,29 @@ Item {
 
     Keys.onReleased: releasedKeys.push(event.key)
 
+    Component {
+        id: hostPage
+
+        Item {
+            property date start
+
+            width: 600
+            height: 400
+            Component.onCompleted: panel.updateAll(start)
+
+            OrvCalendar {
+                id: panel
+
+                anchors.fill: parent
+            }
+        }
+    }
+
     PanelTestCase {
         // Steps, "|" between them: "day", "month", "year" (that picker field), "weeks" or a
         // part's name (the keyboard there), digits (typed), "clear" (Ctrl+A, Backspace), a key,
         // "click DAY" (its cell as shown at the start), "selectPrevMonth" (the host),
-        // "rest" (the year box's typing pauses). Dates are year-month-day, month 1-12.
+        // "type TEXT" (its keys), "rest" (the boxes' typing pauses). Dates are year-month-day, month 1-12.
         function test_journey_data() {
             return [
                 { tag: "29.02.2028 over 12.2026", start: "2026-12-15", steps: "day|clear|29|clear|02|clear|2028", reports: 3, end: "2028-2-29" },
@@ -46,13 +65,24 @@ Item {
                 { tag: "weeks box: Return, Down, Return, Up", start: "2026-5-13", steps: "weeks|Return|Down|Return|Up", reports: 1, end: "2026-5-22", at: "previousMonth" },
                 { tag: "year box: 2, 0, 3, 0", start: "2026-5-13", steps: "yearInput|2030|rest", reports: 1, end: "2030-5-13" },
                 { tag: "year box: 1, 9", start: "2026-5-13", steps: "yearInput|19|rest", reports: 1, end: "1970-5-13" },
+                { tag: "month box: j, u, n", start: "2026-5-13", steps: "monthComboBox|type jun|rest", reports: 1, end: "2026-6-13" },
+                { tag: "month box: M, A", start: "2026-5-13", steps: "monthComboBox|type MA|rest", reports: 1, end: "2026-3-13" },
+                { tag: "month box: m, a, y, the month shown", start: "2026-5-13", steps: "monthComboBox|type may|rest", reports: 0, end: "2026-5-13" },
+                // A host's date outside the range is taken to the range's end.
+                { tag: "host 31.12.1969, next month", start: "1969-12-31", steps: "nextMonthButton|Return", reports: 1, end: "1970-2-1" },
+                { tag: "host 1.1.2031 in 2000-2030, previous month", start: "2031-1-1", startYear: 2000, lastYear: 2030, steps: "previousMonth|Return", reports: 1, end: "2030-11-30" },
+                // The keyboard handed on by an arrow key is drawn as after Tab.
+                { tag: "month box Left", start: "2026-5-13", steps: "monthComboBox|Left", reports: 0, end: "2026-5-13", at: "previousMonth", seen: true },
+                { tag: "weeks box Down", start: "2026-5-13", steps: "weeks|Down", reports: 0, end: "2026-5-13", at: "returnButton", seen: true },
+                { tag: "next month Right", start: "2026-5-13", steps: "nextMonthButton|Right", reports: 0, end: "2026-5-13", at: "weeks", seen: true },
+                { tag: "January 1970: selectPrevMonth(), seen", start: "1970-1-10", steps: "selectPrevMonth", reports: 0, end: "1970-1-10", at: "nextMonthButton", seen: true },
             ]
         }
 
         function test_journey(data) {
             var start = data.start.split("-").map(Number)
             var end = data.end.split("-").map(Number)
-            var panel = createPanel({ startYear: data.startYear || 1970 })
+            var panel = createPanel({ startYear: data.startYear || 1970, lastYear: data.lastYear || 2105 })
             startAt(panel, start[0], start[1] - 1, start[2])
             var boxes = [weeksBox(panel), part(panel, "monthComboBox"), part(panel, "yearInput")]
             var steps = data.steps.split("|").map(function (step) {
@@ -63,8 +93,8 @@ Item {
             steps.forEach(function (step) {
                 if (typeof step !== "string")
                     mouseClick(step)
-                else if (/^\d+$/.test(step))
-                    step.split("").forEach(function (key) { keyClick(key) })
+                else if (/^\d+$/.test(step) || /^type /.test(step))
+                    step.replace(/^type /, "").split("").forEach(function (key) { keyClick(key) })
                 else if (["day", "month", "year"].indexOf(step) >= 0)
                     focusOnPickerField(panel, ["day", "month", "year"].indexOf(step))
                 else if (step === "clear")
@@ -72,7 +102,7 @@ Item {
                 else if (step === "selectPrevMonth")
                     panel.selectPrevMonth()
                 else if (step === "rest")
-                    part(panel, "yearSearch").triggered()
+                    ["yearSearch", "monthSearch"].forEach(function (name) { (findChild(panel, name) || { triggered: Function() }).triggered() })
                 else if (Qt["Key_" + step] !== undefined)
                     keyClick(Qt["Key_" + step])
                 else
@@ -92,8 +122,32 @@ Item {
             })
             if (data.at)
                 verifyFocusWithin(data.at === "weeks" ? boxes[0] : part(panel, data.at), data.at)
+            if (data.seen)
+                verify(focused().visualFocus, "the keyboard is not drawn on " + focused())
             if (data.released)
                 verify(root.releasedKeys.indexOf(Qt.Key_Return) >= 0, "the host did not see the release of Return")
+        }
+
+        function test_weeksOfAHostPage_data() {
+            return [
+                { tag: "2026, 53 weeks", start: [2026, 4, 13], weeks: 53, end: "2026-12-31" },
+                { tag: "2025, 52 weeks", start: [2025, 4, 13], weeks: 52, end: "2025-12-25" },
+            ]
+        }
+
+        // A host moves the panel in its own completion, as the preview does: the weeks box
+        // holds the year's weeks once, and End picks the last of them.
+        function test_weeksOfAHostPage(data) {
+            var page = createTemporaryObject(hostPage, root, { start: new Date(data.start[0], data.start[1], data.start[2], 12) })
+            var panel = page.children[0]
+            reports.target = panel
+            reports.clear()
+            var box = weeksBox(panel)
+            compare(box.count, data.weeks, "entries")
+            box.forceActiveFocus()
+            ;[Qt.Key_Return, Qt.Key_End, Qt.Key_Return].forEach(function (key) { keyClick(key) })
+            compare(reports.count, 1, "reports")
+            compare(dayOf(new Date(Date.parse(reports.signalArguments[0][0]))), data.end)
         }
     }
 }

@@ -269,7 +269,7 @@ Item {
                 { tag: "December 2105", start: [2105, 11, 15], previous: true, next: false },
                 { tag: "November 2105", start: [2105, 10, 30], previous: true, next: true },
                 { tag: "January 2000 with the range from 2000", start: [2000, 0, 1], previous: false, next: true, startYear: 2000 },
-                { tag: "January 1970 with the range from 2000", start: [1970, 0, 1], previous: true, next: true, startYear: 2000 },
+                { tag: "January 1970 with the range from 2000, taken to January 2000", start: [1970, 0, 1], previous: false, next: true, startYear: 2000 },
                 { tag: "December 2010 with the range to 2010", start: [2010, 11, 31], previous: true, next: false, lastYear: 2010 },
             ]
         }

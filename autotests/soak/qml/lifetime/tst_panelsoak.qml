@@ -37,7 +37,10 @@ Item {
                     panel.updateAll(date)
                     break
                 case 1:
-                    panel.updateAll(LocalDate.date(year, month - 1, 1))
+                    // No month before January 1970 to step from: the host moves there.
+                    panel.updateAll(year === 1970 && month === 0 ? date : LocalDate.date(year, month - 1, 1))
+                    if (year === 1970 && month === 0)
+                        break
                     calendar.showNextMonth(day)
                     break
                 case 2:
