@@ -88,7 +88,8 @@ ApplicationWindow {
         fontSize: PreviewOptions.fontSize
         zone: PreviewOptions.zone
         onReported: JsonLines.write(line)
-        onSelectOpenSettings: settingsButton.forceActiveFocus()
+        // With a keyboard reason, or the style draws no focus on the button.
+        onSelectOpenSettings: settingsButton.forceActiveFocus(Qt.TabFocusReason)
         // The settings button sits at the panel's outer edge, where Left leaves the panel.
         startControls: Button {
             id: settingsButton

@@ -67,6 +67,22 @@ SpinBox {
             nextField.focusWithTextSelected()
     }
 
+    // A number from the owner while the user may be in the field: a partial entry is
+    // kept, and a caret or selection stays where it was, so that typing goes on.
+    function show(number) {
+        var input = contentItem
+        if (input.text !== textFromValue(value, locale))
+            return
+        var start = input.selectionStart
+        var end = input.selectionEnd
+        var cursor = input.cursorPosition
+        value = number
+        if (end > start)
+            input.select(start, end)
+        else
+            input.cursorPosition = cursor
+    }
+
     function textEdited() {
         if (contentItem.text.length === commitLength)
             commit()

@@ -39,9 +39,11 @@ Rectangle {
         root.hour = time[0]
         root.minute = time[1]
         root.second = time[2]
-        hourBox.value = root.hour
-        minuteBox.value = root.minute
-        secondBox.value = root.second
+        // The host keeps the time running while a field holds the keyboard: each field
+        // follows, unless it holds a partial entry.
+        hourBox.show(root.hour)
+        minuteBox.show(root.minute)
+        secondBox.show(root.second)
     }
 
     function __set_text_in_spin_box__(spinboxNumber, text) {

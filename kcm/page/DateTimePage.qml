@@ -70,13 +70,28 @@ ColumnLayout {
         isShowingPending = false;
     }
 
+    // Both clocks show the pending time; a field being typed in keeps its entry.
+    function showPendingTime() {
+        clock.update(pending.hours, pending.minutes, pending.seconds);
+        digitalClock.updateTime(pending.hours, pending.minutes, pending.seconds);
+    }
+
+    // The clock reports all three fields; only those that differ from the pending time it
+    // was shown were entered, and the others keep running.
+    function enterTime(hours, minutes, seconds) {
+        const entered = [hours, minutes, seconds];
+        const shown = [pending.hours, pending.minutes, pending.seconds];
+        if (entered.every(function (part, i) { return part === shown[i]; })) {
+            return;
+        }
+        pending.setTime.apply(pending, entered.map(function (part, i) { return part === shown[i] ? -1 : part; }));
+        showPendingTime();
+        report("newTimeEntered", { "hours": pending.hours, "minutes": pending.minutes, "seconds": pending.seconds });
+    }
+
     function tick() {
         pending.refresh();
-        clock.update(pending.hours, pending.minutes, pending.seconds);
-        // While a field is being edited the ticking seconds would overwrite the entry.
-        if (!digitalClock.isInFocus) {
-            digitalClock.updateTime(pending.hours, pending.minutes, pending.seconds);
-        }
+        showPendingTime();
         zoneBox.refresh();
         if (panel.isSystemDateChanged()) {
             panel.updateBaseCalendarSystemDate();
@@ -108,7 +123,8 @@ ColumnLayout {
     }
 
     function apply() {
-        pending.refresh();
+        // The line and the views describe one instant: the day may just have turned.
+        tick();
         report("apply", { "date": pending.isoDate(), "time": pending.timeText(), "modified": pending.isModified });
         announce(i18n("Apply would set the clock to %1 %2 (%3). The machine's clock was left as it is.",
                  pending.isoDate(), pending.timeText(), pending.zone));
@@ -136,6 +152,7 @@ ColumnLayout {
     PendingDateTime {
         id: pending
 
+        objectName: "pending"
         zone: page.zone
     }
 
@@ -213,10 +230,7 @@ ColumnLayout {
                 Layout.preferredHeight: Math.round(page.gap * 3.5)
                 editable: true
                 fontSize: page.fontSize
-                onNewTimeEntered: {
-                    pending.setTime(hours, minutes, seconds);
-                    page.report("newTimeEntered", { "hours": hours, "minutes": minutes, "seconds": seconds });
-                }
+                onNewTimeEntered: page.enterTime(hours, minutes, seconds)
                 onSelectDatePicker: panel.selectDatePicker()
                 onSelectReturnButton: panel.selectReturnButton()
             }

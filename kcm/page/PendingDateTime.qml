@@ -68,9 +68,12 @@ QtObject {
         choose(function (wall) { wall.setUTCFullYear(newYear, newMonth0, newDay); });
     }
 
-    // A new time of day on the pending day.
+    // A new time of day on the pending day; a part below 0 keeps running as it was.
     function setTime(newHours, newMinutes, newSeconds) {
-        choose(function (wall) { wall.setUTCHours(newHours, newMinutes, newSeconds); });
+        choose(function (wall) {
+            wall.setUTCHours(newHours < 0 ? wall.getUTCHours() : newHours, newMinutes < 0 ? wall.getUTCMinutes() : newMinutes,
+                             newSeconds < 0 ? wall.getUTCSeconds() : newSeconds);
+        });
     }
 
     // A chosen date and time stays what it is in the new zone; an untouched one follows the zone.
