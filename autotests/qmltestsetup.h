@@ -6,13 +6,15 @@
 // call i18n() as under a real host, and the module imported from the build tree.
 // Any QML warning that points at one of our documents or names one of our types
 // fails the run: inside a test function it fails that function, outside one it
-// fails the whole run at its end.
+// fails the whole run at its end. A run under a Controls style asked for by name
+// (QT_QUICK_CONTROLS_STYLE) fails at once where that style's controls did not come.
 
 #pragma once
 
 #include <KLocalizedContext>
 #include <KLocalizedString>
 
+#include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QRegularExpression>
@@ -20,6 +22,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace QmlTestSetup
 {
@@ -41,6 +44,19 @@ inline bool isKnownThirdPartyWarning(const QString &text)
         }
     }
     return false;
+}
+
+// Where the controls come from: a style that is not installed falls back to the default
+// one without a word, and a suite meant for that style would pass under another.
+// Returns the document that made a Button's background, which lies in the style's folder.
+inline QString buttonStyleSource(QQmlEngine *engine)
+{
+    QQmlComponent component(engine);
+    component.setData("import QtQuick.Controls 2.15\nButton {}\n", QUrl());
+    const std::unique_ptr<QObject> button(component.create());
+    QObject *background = button ? button->property("background").value<QObject *>() : nullptr;
+    const QQmlContext *context = background ? QQmlEngine::contextForObject(background) : nullptr;
+    return context ? context->baseUrl().toString() : component.errorString();
 }
 }
 
@@ -75,6 +91,16 @@ public Q_SLOTS:
         engine->rootContext()->setContextObject(context);
         engine->rootContext()->setContextProperty(QStringLiteral("hostLanguages"), new HostLanguages(engine));
         connect(engine, &QQmlEngine::warnings, this, &Setup::checkWarnings);
+        const QString style = qEnvironmentVariable("QT_QUICK_CONTROLS_STYLE");
+        if (!style.isEmpty()) {
+            const QString source = QmlTestSetup::buttonStyleSource(engine);
+            if (!source.contains(QLatin1Char('/') + style + QLatin1Char('/'))) {
+                std::fprintf(stderr, "FAIL!  : the Controls style %s did not take effect: a Button comes from %s\n",
+                             qPrintable(style), qPrintable(source));
+                std::fflush(stderr);
+                std::_Exit(EXIT_FAILURE);
+            }
+        }
     }
 
     void cleanupTestCase()
