@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <QTest>
 
 namespace
@@ -247,16 +248,27 @@ void PreviewTest::languageWithoutCatalogueIsReported()
 void PreviewTest::pageShowsThePendingDay()
 {
     // Kiritimati and Honolulu are a whole day apart: the chosen zone's date is always
-    // another than the one the page started on.
+    // another than the one the page started on. Each zone's date is read before and after
+    // the run, in case midnight passes in between.
+    const QTimeZone started("Pacific/Kiritimati");
+    const QTimeZone chosen("Pacific/Honolulu");
+    const QDate chosenBefore = QDateTime::currentDateTimeUtc().toTimeZone(chosen).date();
+    const QDate startedBefore = QDateTime::currentDateTimeUtc().toTimeZone(started).date();
     const Run run = runPreview({QStringLiteral("--zone"), QStringLiteral("Pacific/Kiritimati"), QStringLiteral("--drive-zone"),
                                 QStringLiteral("Pacific/Honolulu"), QStringLiteral("--drive-reset"), QStringLiteral("--screenshot"),
                                 m_dir.filePath(QStringLiteral("zone.png"))});
+    const QDate chosenAfter = QDateTime::currentDateTimeUtc().toTimeZone(chosen).date();
     QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+    QVERIFY(startedBefore != chosenBefore && startedBefore != chosenAfter);
+    const QStringList chosenDates{chosenBefore.toString(Qt::ISODate), chosenAfter.toString(Qt::ISODate)};
     QStringList events;
     for (const QJsonObject &line : run.lines) {
-        events.append(line.value(QStringLiteral("event")).toString());
+        const QString event = line.value(QStringLiteral("event")).toString();
+        events.append(event);
         QCOMPARE(line.value(QStringLiteral("zone")).toString(), QStringLiteral("Pacific/Honolulu"));
-        QCOMPARE(line.value(QStringLiteral("shown")).toString(), line.value(QStringLiteral("pending")).toString().left(10));
+        const QString shown = line.value(QStringLiteral("shown")).toString();
+        QVERIFY2(chosenDates.contains(shown), qPrintable(event + QStringLiteral(": the page shows ") + shown + QStringLiteral(", not Honolulu's date")));
+        QCOMPARE(line.value(QStringLiteral("pending")).toString().left(10), shown);
     }
     QCOMPARE(events, (QStringList{QStringLiteral("zoneChosen"), QStringLiteral("reset")}));
 
