@@ -37,7 +37,8 @@ Item {
 
     PanelTestCase {
         // Steps, "|" between them: "day", "month", "year" (that picker field), "weeks" or a
-        // part's name (the keyboard there), digits (typed), "clear" (Ctrl+A, Backspace), a key,
+        // part's name (the keyboard there), digits (typed), "clear" (Ctrl+A, Backspace in the
+        // field named last, or the one after the field cleared last), a key,
         // "click DAY" (its cell as shown at the start), "selectPrevMonth" (the host),
         // "type TEXT" (its keys), "rest" (the boxes' typing pauses). Dates are year-month-day, month 1-12.
         function test_journey_data() {
@@ -79,6 +80,15 @@ Item {
             ]
         }
 
+        // Ctrl+A and Backspace as the user empties a field: it must hold the keyboard, and end empty.
+        function clearField(field, what) {
+            verify(isWithin(focused(), field), what + " should hold the keyboard, not " + focused())
+            verify(field.contentItem.text !== "", what + " is empty already")
+            keyClick(Qt.Key_A, Qt.ControlModifier)
+            keyClick(Qt.Key_Backspace)
+            compare(field.contentItem.text, "", what + " was not emptied")
+        }
+
         function test_journey(data) {
             var start = data.start.split("-").map(Number)
             var end = data.end.split("-").map(Number)
@@ -89,16 +99,18 @@ Item {
                 var words = step.split(" ")
                 return words[0] !== "click" ? step : dayCell(panel, start[0], start[1] - 1, Number(words[1]))
             })
+            var fieldNames = ["day", "month", "year"]
+            var field = -1
             root.releasedKeys = []
             steps.forEach(function (step) {
                 if (typeof step !== "string")
                     mouseClick(step)
                 else if (/^\d+$/.test(step) || /^type /.test(step))
                     step.replace(/^type /, "").split("").forEach(function (key) { keyClick(key) })
-                else if (["day", "month", "year"].indexOf(step) >= 0)
-                    focusOnPickerField(panel, ["day", "month", "year"].indexOf(step))
+                else if (fieldNames.indexOf(step) >= 0)
+                    focusOnPickerField(panel, field = fieldNames.indexOf(step))
                 else if (step === "clear")
-                    [Qt.Key_A, Qt.Key_Backspace].forEach(function (key, i) { keyClick(key, i ? 0 : Qt.ControlModifier) })
+                    clearField(pickerFields(panel)[field], "the " + fieldNames[field++] + " field")
                 else if (step === "selectPrevMonth")
                     panel.selectPrevMonth()
                 else if (step === "rest")
