@@ -4,10 +4,10 @@
 
 #include "hosttypes.h"
 
+#include "timedated.h"
 #include "timezones.h"
 
 #include <QQmlEngine>
-#include <QTimeZone>
 
 void registerHostTypes()
 {
@@ -17,6 +17,7 @@ void registerHostTypes()
     constexpr char uri[] = "nimbara.orvadmindate.host";
     // The machine's own zone is listed even where the database's list lacks it ("Etc/UTC").
     qmlRegisterSingletonType<TimeZones>(uri, 1, 0, "TimeZones", [](QQmlEngine *, QJSEngine *) -> QObject * {
-        return new TimeZones({QString::fromUtf8(QTimeZone::systemTimeZoneId())});
+        return new TimeZones({TimeZones::system()});
     });
+    qmlRegisterType<Timedated>(uri, 1, 0, "Timedated");
 }

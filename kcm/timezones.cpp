@@ -26,3 +26,8 @@ QStringList TimeZones::ids() const
 {
     return m_ids;
 }
+
+QString TimeZones::system()
+{
+    return QString::fromUtf8(QTimeZone::systemTimeZoneId());
+}

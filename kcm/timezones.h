@@ -13,6 +13,8 @@ class TimeZones : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(QStringList ids READ ids CONSTANT)
+    /// The machine's own zone, as Qt reads it.
+    Q_PROPERTY(QString system READ system CONSTANT)
 
 public:
     /// @param alsoInclude zones to list even where the database's list lacks them, such as
@@ -20,6 +22,7 @@ public:
     explicit TimeZones(const QStringList &alsoInclude, QObject *parent = nullptr);
 
     QStringList ids() const;
+    static QString system();
 
 private:
     QStringList m_ids;

@@ -4,13 +4,14 @@ import QtQuick 2.15
 import QtQuick.Controls 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Window 2.15
+import nimbara.orvadmindate.host 1.0
 import nimbara.orvadmindate.preview 1.0
 import "qrc:/page"
 import "Geometry.js" as Geometry
 
 // The control module's date and time page in a window of its own, with a menu for the
-// look. Whatever the administrator chooses is printed as JSON lines; nothing here
-// changes the machine's clock.
+// look. Whatever the administrator chooses is printed as JSON lines; the machine's clock
+// is changed only through systemd-timedated, and only with --apply-through-timedated.
 ApplicationWindow {
     id: window
 
@@ -78,6 +79,12 @@ ApplicationWindow {
         id: systemPalette
     }
 
+    Component {
+        id: timedatedComponent
+
+        Timedated {}
+    }
+
     DateTimePage {
         id: page
 
@@ -87,6 +94,7 @@ ApplicationWindow {
         isApplet: PreviewOptions.isApplet
         fontSize: PreviewOptions.fontSize
         zone: PreviewOptions.zone
+        timedated: PreviewOptions.appliesThroughTimedated ? timedatedComponent.createObject(page) : null
         onReported: JsonLines.write(line)
         // With a keyboard reason, or the style draws no focus on the button.
         onSelectOpenSettings: settingsButton.forceActiveFocus(Qt.TabFocusReason)

@@ -55,12 +55,16 @@ PreviewOptions::PreviewOptions(QObject *parent)
                   QStringLiteral("After the first frame, choose the zone <name> in the zone box, before any --drive-day."),
                   QStringLiteral("name"))
     , m_driveReset(QStringLiteral("drive-reset"), QStringLiteral("After the first frame and the other driven choices, press Reset."))
+    , m_applyThroughTimedated(QStringLiteral("apply-through-timedated"),
+                              QStringLiteral("Apply really sets the machine's date, time and zone through systemd-timedated "
+                                             "on the system bus, which asks for authorisation. Each call and its answer is printed."))
 {
     m_parser.setApplicationDescription(
         QStringLiteral("Shows the date and time components on a settings page. Every chosen date, entered time "
-                       "and Apply is printed as one JSON line on standard output; the machine's clock is never changed."));
+                       "and Apply is printed as one JSON line on standard output; the machine's clock is left alone unless "
+                       "--apply-through-timedated is given."));
     m_parser.addHelpOption();
-    m_parser.addOptions({m_dark, m_light, m_applet, m_lang, m_zone, m_fontSize, m_screenshot, m_dumpGeometry, m_driveDay, m_style, m_driveZone, m_driveReset});
+    m_parser.addOptions({m_dark, m_light, m_applet, m_lang, m_zone, m_fontSize, m_screenshot, m_dumpGeometry, m_driveDay, m_style, m_driveZone, m_driveReset, m_applyThroughTimedated});
     // Qt's own options have one dash and whole words (-platform, -style): read so, they
     // are told apart from a mistyped option of the page.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -242,4 +246,9 @@ bool PreviewOptions::dumpGeometry() const
 int PreviewOptions::driveDay() const
 {
     return positiveNumber(m_parser.value(m_driveDay), 0);
+}
+
+bool PreviewOptions::appliesThroughTimedated() const
+{
+    return m_parser.isSet(m_applyThroughTimedated);
 }

@@ -22,6 +22,7 @@ class PreviewOptions : public QObject
     Q_PROPERTY(int fontSize READ fontSize CONSTANT)
     Q_PROPERTY(QString zone READ zone CONSTANT)
     Q_PROPERTY(QString style READ style CONSTANT)
+    Q_PROPERTY(bool appliesThroughTimedated READ appliesThroughTimedated CONSTANT)
 
 public:
     enum class Theme { FromPalette, Light, Dark };
@@ -62,6 +63,7 @@ public:
     int driveDay() const;
     QString driveZone() const;
     bool driveReset() const;
+    bool appliesThroughTimedated() const;
 
 private:
     QString checkValues() const;
@@ -81,6 +83,7 @@ private:
     QCommandLineOption m_style;
     QCommandLineOption m_driveZone;
     QCommandLineOption m_driveReset;
+    QCommandLineOption m_applyThroughTimedated;
     bool m_paletteIsLight = true;
     bool m_parsed = false;
     QString m_styleName;

@@ -209,6 +209,19 @@ def main():
     type_text("05")
     expect(lambda: (value(hours), value(minutes), value(seconds)) == (14, 30, 5), "the clock holds 14:30:05")
 
+    # Automatic time: a check box; while it is on, the page says why the entries are locked.
+    def says_why():
+        return pyatspi.findDescendant(page, lambda o: o.getRoleName() == "label"
+                                      and "turn off automatic time" in (o.name or "")) is not None
+    key("Tab")
+    automatic = expect_focus("check box", "Set date and time automatically", "Tab to automatic time")
+    key("space")
+    expect(lambda: automatic.getState().contains(pyatspi.STATE_CHECKED) and says_why(),
+           "automatic time on, and the page says why the entries are locked")
+    key("space")
+    expect(lambda: not automatic.getState().contains(pyatspi.STATE_CHECKED) and not says_why(),
+           "automatic time off again")
+
     # Apply and Reset by Return: each result is reported as focused, and so read out.
     key("Tab")
     expect_focus("combo box", "Time zone", "Tab to the zone box")

@@ -11,22 +11,33 @@ import "qrc:/qml/LocalDate.js" as LocalDate
 
 // The date and time page, built from the module's components: the control module shows
 // it, and so does the preview window. Whatever the administrator chooses stays pending
-// until apply(); without a `timedated` backend Apply only says what it would set.
+// until apply(), which sends it through `timedated`; without one Apply only says what it
+// would set.
 ColumnLayout {
     id: page
 
     property bool isLight: true
     property bool isApplet: false
     property int fontSize: 13
-    // The zone the page starts in, until the administrator chooses another.
-    property string zone
+    // The machine's zone where no service says it.
+    property string zone: TimeZones.system
+    // The system's date and time service; null: Apply only says what it would send.
+    property QtObject timedated: null
+    readonly property bool isServiceMissing: timedated !== null && timedated.status === Timedated.Missing
+    readonly property string machineZone: timedated && timedated.timezone !== "" ? timedated.timezone : zone
+    // Automatic time as the administrator chose it; undefined: as the machine has it.
+    property var chosenAutomatic: undefined
+    readonly property bool machineAutomatic: timedated !== null && timedated.ntp
+    readonly property bool isAutomatic: chosenAutomatic !== undefined ? chosenAutomatic : machineAutomatic
+    readonly property bool canApply: timedated === null || (timedated.status === Timedated.Available && !timedated.isBusy)
     readonly property int gap: 12
     // Apply and Reset of the page's own; a control module has its own buttons instead.
     property bool hasOwnButtons: true
     // Controls the host puts before the calendar panel, at its outer edge.
     property alias startControls: startColumn.data
     // True while anything differs from what the machine has.
-    readonly property bool isModified: pending.isModified || pending.zone !== zone
+    readonly property bool isModified: (pending.isModified && !isAutomatic) || pending.zone !== machineZone
+                                       || isAutomatic !== machineAutomatic
     // The day the panel shows. The page shows the pending day: whenever the two part (a
     // zone with another date, midnight, Reset), the pending day is handed to the panel.
     property string panelDay
@@ -122,22 +133,88 @@ ColumnLayout {
         reported(line);
     }
 
+    // What Apply sends, in the order it sends it, each only when it changed.
+    function changes() {
+        const changed = {};
+        if (isAutomatic !== machineAutomatic) {
+            changed["ntp"] = isAutomatic;
+        }
+        if (pending.isModified && !isAutomatic) {
+            changed["date"] = pending.isoDate();
+            changed["time"] = pending.timeText();
+            changed["timeZoneOfTime"] = pending.zone;
+        }
+        if (pending.zone !== machineZone) {
+            changed["timezone"] = pending.zone;
+        }
+        return changed;
+    }
+
     function apply() {
         // The line and the views describe one instant: the day may just have turned.
         tick();
-        report("apply", { "date": pending.isoDate(), "time": pending.timeText(), "modified": pending.isModified });
-        announce(i18n("Apply would set the clock to %1 %2 (%3). The machine's clock was left as it is.",
-                 pending.isoDate(), pending.timeText(), pending.zone));
+        if (!timedated) {
+            report("apply", { "date": pending.isoDate(), "time": pending.timeText(), "modified": pending.isModified,
+                              "automatic": isAutomatic });
+            announce(i18n("Apply would set the clock to %1 %2 (%3). The machine's clock was left as it is.",
+                     pending.isoDate(), pending.timeText(), pending.zone));
+            return;
+        }
+        if (!canApply) {
+            return;
+        }
+        const changed = changes();
+        report("apply", { "changes": changed });
+        statusLine.text = i18n("Applying…");
+        timedated.apply(changed);
     }
 
-    // Back to the chosen zone's current date and time; the panel follows in tick().
+    function applied(outcome, message) {
+        report("applied", { "outcome": outcome, "message": message });
+        switch (outcome) {
+        case Timedated.Applied:
+            // The clock reads what was pending now; what is left pending is the clock.
+            pending.reset();
+            chosenAutomatic = undefined;
+            pending.zone = Qt.binding(() => page.machineZone);
+            tick();
+            announce(i18n("The date and time were set."));
+            break;
+        case Timedated.Refused:
+            announce(i18n("The date and time were not changed: the authorisation was refused."));
+            break;
+        case Timedated.TimedOut:
+            announce(i18n("The date and time service did not answer in time. The date and time may not have been changed."));
+            break;
+        case Timedated.NoService:
+            announce(i18n("The date and time were not changed: the system's date and time service is not running."));
+            break;
+        default:
+            announce(i18n("The date and time were not changed: %1", message));
+        }
+    }
+
+    // Automatic time is the default, where the machine can keep it.
+    function chooseDefaults() {
+        if (timedated && timedated.canNtp) {
+            chosenAutomatic = true;
+        }
+    }
+
+    // Back to the machine's date, time and automatic setting; the panel follows in tick().
+    // With a service to ask, the zone returns to the machine's too.
     function reset() {
         pending.reset();
+        chosenAutomatic = undefined;
+        if (timedated) {
+            pending.zone = Qt.binding(() => page.machineZone);
+        }
         tick();
         report("reset", {});
         announce(i18n("Back to the machine's date and time."));
     }
 
+    objectName: "dateTimePage"
     spacing: gap
     // Mirrored for a right-to-left language, as the application's layout direction
     // says; the components below keep unmirrored what must read left to right.
@@ -153,7 +230,19 @@ ColumnLayout {
         id: pending
 
         objectName: "pending"
-        zone: page.zone
+        zone: page.machineZone
+    }
+
+    Connections {
+        target: page.timedated
+
+        function onCalled(method, args, answer) {
+            page.report("called", { "method": method, "arguments": args, "answer": answer });
+        }
+
+        function onApplied(outcome, message) {
+            page.applied(outcome, message);
+        }
     }
 
     Timer {
@@ -186,6 +275,9 @@ ColumnLayout {
         OrvCalendar {
             id: panel
 
+            objectName: "panel"
+            // Automatic time keeps the date: the entries are read-only, and say why below.
+            enabled: !page.isAutomatic
             Layout.preferredWidth: 560
             Layout.preferredHeight: 420
             Layout.alignment: Qt.AlignTop
@@ -225,6 +317,8 @@ ColumnLayout {
             DigitalClock {
                 id: digitalClock
 
+                objectName: "digitalClock"
+                enabled: !page.isAutomatic
                 Layout.alignment: Qt.AlignHCenter
                 Layout.preferredWidth: clock.width
                 Layout.preferredHeight: Math.round(page.gap * 3.5)
@@ -237,9 +331,51 @@ ColumnLayout {
         }
     }
 
+    Switch {
+        id: automaticSwitch
+
+        objectName: "automaticSwitch"
+        text: i18n("Set date and time automatically")
+        checked: page.isAutomatic
+        enabled: page.timedated === null || page.timedated.canNtp
+        Accessible.name: text
+        onToggled: {
+            page.chosenAutomatic = checked;
+            checked = Qt.binding(() => page.isAutomatic);
+        }
+    }
+
+    Label {
+        id: notice
+
+        objectName: "notice"
+        Layout.fillWidth: true
+        Layout.preferredWidth: 0
+        wrapMode: Text.WordWrap
+        visible: text !== ""
+        text: {
+            if (page.isServiceMissing) {
+                return i18n("The clock cannot be set from here: the system's date and time service (systemd-timedated) is not available.");
+            }
+            const parts = [];
+            if (page.timedated && !page.timedated.canNtp) {
+                parts.push(i18n("Automatic time is not available: no time synchronisation service is installed."));
+            }
+            if (page.isAutomatic) {
+                parts.push(i18n("The date and time are kept by a time server; turn off automatic time to set them by hand."));
+            }
+            if (page.timedated && page.timedated.status === Timedated.Available) {
+                parts.push(page.timedated.ntpSynchronized ? i18n("The clock is synchronised.")
+                                                          : i18n("The clock is not synchronised."));
+            }
+            return parts.join(" ");
+        }
+    }
+
     ZoneBox {
         id: zoneBox
 
+        objectName: "zoneBox"
         Layout.fillWidth: true
         zone: pending.zone
         onZoneChosen: {
@@ -261,6 +397,7 @@ ColumnLayout {
 
         Button {
             visible: page.hasOwnButtons
+            enabled: page.canApply
             text: i18n("Apply")
             onClicked: page.apply()
             Keys.onReturnPressed: clicked()
@@ -280,6 +417,7 @@ ColumnLayout {
     Loader {
         id: statusLine
 
+        objectName: "statusLine"
         property string text
 
         Layout.fillWidth: true
