@@ -204,6 +204,8 @@ ColumnLayout {
     // Back to the machine's date, time and automatic setting; the panel follows in tick().
     // With a service to ask, the zone returns to the machine's too.
     function reset() {
+        // Nothing to return from (a control module's first load): nothing to say.
+        const wasModified = isModified;
         pending.reset();
         chosenAutomatic = undefined;
         if (timedated) {
@@ -211,7 +213,9 @@ ColumnLayout {
         }
         tick();
         report("reset", {});
-        announce(i18n("Back to the machine's date and time."));
+        if (wasModified) {
+            announce(i18n("Back to the machine's date and time."));
+        }
     }
 
     objectName: "dateTimePage"
