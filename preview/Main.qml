@@ -95,6 +95,8 @@ ApplicationWindow {
         fontSize: PreviewOptions.fontSize
         zone: PreviewOptions.zone
         timedated: PreviewOptions.appliesThroughTimedated ? timedatedComponent.createObject(page) : null
+        // A language chosen with --lang shows its own long date form.
+        languageLongForm: PreviewOptions.language !== ""
         onReported: JsonLines.write(line)
         // With a keyboard reason, or the style draws no focus on the button.
         onSelectOpenSettings: settingsButton.forceActiveFocus(Qt.TabFocusReason)

@@ -23,6 +23,7 @@ class PreviewOptions : public QObject
     Q_PROPERTY(QString zone READ zone CONSTANT)
     Q_PROPERTY(QString style READ style CONSTANT)
     Q_PROPERTY(bool appliesThroughTimedated READ appliesThroughTimedated CONSTANT)
+    Q_PROPERTY(QString language READ language CONSTANT)
 
 public:
     enum class Theme { FromPalette, Light, Dark };

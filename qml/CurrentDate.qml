@@ -8,7 +8,7 @@ import nimbara.orvadmindate 1.0
 import "Arguments.js" as Arguments
 import "LocalDate.js" as LocalDate
 
-// Today's date in long form ("Monday, 7 December, 2026"), checked every second so
+// Today's date in long form ("Monday, 7 December, 2026", or the language's own), checked every second so
 // that it turns to the next day on its own shortly after midnight.
 Rectangle {
     id: currentDate
@@ -19,21 +19,29 @@ Rectangle {
     // switch for the whole process, so the last label completed decides.
     property bool translate: true
     property alias dateString: date.text
+    // The language's own long date form ("Donnerstag, 10. Dezember 2026") instead of the
+    // fixed one ("Donnerstag, 10 Dezember, 2026"), in the language the names are in.
+    property bool languageLongForm: false
 
     // Each tick reads the zone once and asks the provider for the names in force, so a
     // new day, the translate switch and the host's languages all show at the next tick;
     // the label redraws only when the text differs, and the text replaces one the host
     // set in between.
     function updateDate() {
-        date.text = longForm(LocalDate.localDay(new Date()), nameProvider.getDaysOfWeek(),
-                             nameProvider.getMonthNames())
+        date.text = formOf(LocalDate.localDay(new Date()))
     }
 
     // Empty for what is no date.
     function getDateString(inputDate) {
         if (!Arguments.isDate(inputDate))
             return ""
-        return longForm(LocalDate.localDay(inputDate), nameProvider.getDaysOfWeek(), nameProvider.getMonthNames())
+        return formOf(LocalDate.localDay(inputDate))
+    }
+
+    function formOf(day) {
+        if (languageLongForm)
+            return nameProvider.getLongDate(day.year, day.month, day.day)
+        return longForm(day, nameProvider.getDaysOfWeek(), nameProvider.getMonthNames())
     }
 
     function longForm(day, weekdays, months) {

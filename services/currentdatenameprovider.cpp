@@ -6,6 +6,10 @@
 
 #include <KLocalizedString>
 
+#include <QDate>
+#include <QLocale>
+#include <QSet>
+
 #include <array>
 
 namespace
@@ -21,6 +25,23 @@ QStringList namesOf(const std::array<KLocalizedString, N> &messages, bool transl
         names.append(translated ? message.toString() : QString::fromUtf8(message.untranslatedText()));
     }
     return names;
+}
+
+// English is the catalogue's source language: a language after it in the list is never used.
+QLocale namesLocale(bool translated)
+{
+    if (translated) {
+        static const QSet<QString> catalogues = KLocalizedString::availableDomainTranslations(domain);
+        for (const QString &language : KLocalizedString::languages()) {
+            if (language == QLatin1String("en") || language.startsWith(QLatin1String("en_"))) {
+                break;
+            }
+            if (catalogues.contains(language)) {
+                return QLocale(language);
+            }
+        }
+    }
+    return QLocale(QLocale::English, QLocale::UnitedStates);
 }
 }
 
@@ -72,4 +93,13 @@ QStringList CurrentDateNameProvider::getDaysOfWeek()
         ki18nd(domain, "Saturday"),
     };
     return namesOf(days, m_translate);
+}
+
+QString CurrentDateNameProvider::getLongDate(int year, int month, int day)
+{
+    if (month < 0 || month > 11) {
+        return {};
+    }
+    const QDate date(year, month + 1, day);
+    return date.isValid() ? namesLocale(m_translate).toString(date, QLocale::LongFormat) : QString();
 }

@@ -30,6 +30,12 @@ public Q_SLOTS:
     static QStringList getMonthNames();
     /// Sunday to Saturday: 7 entries, indexed as QML's Date::getDay()
     static QStringList getDaysOfWeek();
+    /**
+     * The day (month 0 to 11, as QML's Date::getMonth()) in the long date form of the
+     * language the names are in: the first of the process's languages that the
+     * catalogue translates into, or English; empty for what is no day.
+     */
+    static QString getLongDate(int year, int month, int day);
 
 private:
     static bool m_translate;

@@ -30,6 +30,8 @@ ColumnLayout {
     readonly property bool machineAutomatic: timedated !== null && timedated.ntp
     readonly property bool isAutomatic: chosenAutomatic !== undefined ? chosenAutomatic : machineAutomatic
     readonly property bool canApply: timedated === null || (timedated.status === Timedated.Available && !timedated.isBusy)
+    // The long date in the form of the page's language rather than the fixed one.
+    property bool languageLongForm: false
     readonly property int gap: 12
     // Apply and Reset of the page's own; a control module has its own buttons instead.
     property bool hasOwnButtons: true
@@ -262,6 +264,7 @@ ColumnLayout {
         Layout.fillWidth: true
         Layout.preferredHeight: 30
         isLight: page.isLight
+        languageLongForm: page.languageLongForm
     }
 
     RowLayout {

@@ -55,9 +55,10 @@ TestCase {
     function test_longDate_data() {
         return [
             { tag: "Monday 2027-03-01", date: [2027, 2, 1], german: "Montag, 1 März, 2027",
-              english: "Monday, 1 March, 2027" },
+              english: "Monday, 1 March, 2027", germanForm: "Montag, 1. März 2027", englishForm: "Monday, March 1, 2027" },
             { tag: "Thursday 2026-12-31", date: [2026, 11, 31], german: "Donnerstag, 31 Dezember, 2026",
-              english: "Thursday, 31 December, 2026" },
+              english: "Thursday, 31 December, 2026", germanForm: "Donnerstag, 31. Dezember 2026",
+              englishForm: "Thursday, December 31, 2026" },
             { tag: "Friday 2027-01-01", date: [2027, 0, 1], german: "Freitag, 1 Januar, 2027",
               english: "Friday, 1 January, 2027" },
             { tag: "Tuesday 2024-10-15", date: [2024, 9, 15], german: "Dienstag, 15 Oktober, 2024",
@@ -67,7 +68,8 @@ TestCase {
             { tag: "Saturday 2026-02-28", date: [2026, 1, 28], german: "Samstag, 28 Februar, 2026",
               english: "Saturday, 28 February, 2026" },
             { tag: "Sunday 2018-11-04, midnight skipped in Sao Paulo", date: [2018, 10, 4],
-              german: "Sonntag, 4 November, 2018", english: "Sunday, 4 November, 2018" },
+              german: "Sonntag, 4 November, 2018", english: "Sunday, 4 November, 2018",
+              germanForm: "Sonntag, 4. November 2018", englishForm: "Sunday, November 4, 2018" },
         ]
     }
 
@@ -75,6 +77,11 @@ TestCase {
         var day = LocalDate.date(data.date[0], data.date[1], data.date[2])
         compare(createLabel().getDateString(day), data.german)
         compare(createLabel({ translate: false }).getDateString(day), data.english)
+        // The language's own form, where a host asks for it.
+        if (data.germanForm) {
+            compare(createLabel({ translate: false, languageLongForm: true }).getDateString(day), data.englishForm)
+            compare(createLabel({ languageLongForm: true }).getDateString(day), data.germanForm)
+        }
     }
 
     function test_translatedByDefault() {
