@@ -25,7 +25,9 @@ function findByName(item, name) {
 }
 
 // The panel's parts whose places a right-to-left language mirrors: the month buttons,
-// the weeks box and week-number strip, and the grid's first (Monday) and last cells.
+// the weeks box and week-number strip, and the grid's first (Monday) and last cells;
+// and the picker's frame, its day text and the return button beside it, which a style's
+// paddings could set apart.
 function panelParts(panel) {
     const repeater = findByName(panel, "calendarRepeater");
     return {
@@ -33,6 +35,9 @@ function panelParts(panel) {
         "nextMonth": sceneRect(findByName(panel, "nextMonthButton")),
         "weeksBox": sceneRect(findByName(panel, "weeksComboBox")),
         "weekNumbers": sceneRect(findByName(panel, "weekNumberColumn")),
+        "picker": sceneRect(findByName(panel, "datePicker")),
+        "pickerText": sceneRect(findByName(panel, "dayTextInput")),
+        "returnButton": sceneRect(findByName(panel, "returnButtonBack")),
         "firstCell": repeater ? sceneRect(repeater.itemAt(0)) : null,
         "lastCell": repeater ? sceneRect(repeater.itemAt(repeater.count - 1)) : null
     };

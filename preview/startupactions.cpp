@@ -44,9 +44,17 @@ StartupActions::StartupActions(QQuickWindow *window, const Plan &plan, JsonLineW
 
 void StartupActions::runAfterFrame(void (StartupActions::*step)())
 {
+    // The threaded render loop emits frameSwapped on its own thread: the signals of frames
+    // that followed quickly may be queued already when the first arrives, and run after
+    // the disconnection. Only the first counts.
     auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = connect(m_window, &QQuickWindow::frameSwapped, this, [this, connection, step] {
+    auto fired = std::make_shared<bool>(false);
+    *connection = connect(m_window, &QQuickWindow::frameSwapped, this, [this, connection, fired, step] {
         disconnect(*connection);
+        if (*fired) {
+            return;
+        }
+        *fired = true;
         QTimer::singleShot(settleMilliseconds, this, step);
     });
     m_window->update();

@@ -108,6 +108,10 @@ SpinBox {
 
     leftPadding: padding
     rightPadding: padding
+    // Some styles (Material) leave more room below the text than above it: the digits
+    // stand in the middle of the frame around the fields only without both.
+    topPadding: 0
+    bottomPadding: 0
     wheelEnabled: editable
     stepSize: 1
     up.indicator: null

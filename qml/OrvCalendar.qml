@@ -591,6 +591,9 @@ Rectangle {
                 Layout.preferredHeight: root.isApplet ? Math.round(root.height / 10) : previousMonth.height
                 Accessible.name: i18n("Return to current date")
                 Accessible.description: selected.longDate
+                // Its frame as high as the picker's beside it, in styles that inset buttons too.
+                topInset: 0
+                bottomInset: 0
                 hoverEnabled: true
                 ToolTip.delay: 1000
                 ToolTip.timeout: 5000

@@ -4,6 +4,8 @@
 
 // The preview host as a script sees it: its screenshots and its JSON lines.
 
+#include <algorithm>
+
 #include <QColor>
 #include <QDate>
 #include <QDateTime>
@@ -15,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <QTest>
+
+#include <algorithm>
 
 namespace
 {
@@ -34,9 +38,10 @@ struct Run {
     }
 };
 
-Run runPreview(const QStringList &arguments)
+Run runPreview(const QStringList &arguments, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(ORV_PREVIEW_BINARY), arguments);
     Run run;
     if (!process.waitForFinished(60000)) {
@@ -111,6 +116,7 @@ private Q_SLOTS:
     void rightToLeftLanguageMirrorsThePanel();
     void stylesPrintNoWarning_data();
     void stylesPrintNoWarning();
+    void geometryIsWrittenOnce();
 
 private:
     QImage screenshot(const QString &theme, QJsonObject *geometry);
@@ -302,9 +308,28 @@ void PreviewTest::stylesPrintNoWarning()
     for (const char *part : {"longDate", "panel", "clock", "digitalClock", "settingsButton", "zoneBox"}) {
         QVERIFY2(page.contains(rectOf(geometry.value(QLatin1String(part)).toObject(), 1)), part);
     }
+    // The picker's digits in the middle of its frame, and the return button's frame beside it as high.
+    const QJsonObject parts = geometry.value(QStringLiteral("panelParts")).toObject();
+    const QRect picker = rectOf(parts.value(QStringLiteral("picker")).toObject(), 1);
+    QVERIFY(qAbs(rectOf(parts.value(QStringLiteral("pickerText")).toObject(), 1).center().y() - picker.center().y()) <= 1);
+    const QRect returnButton = rectOf(parts.value(QStringLiteral("returnButton")).toObject(), 1);
+    QCOMPARE(QPair(returnButton.top(), returnButton.bottom()), QPair(picker.top(), picker.bottom()));
     // What the platform says about itself (no runtime directory, no OpenGL offscreen) is no warning of the page.
     static const QRegularExpression pageWarning(QStringLiteral("\\.qml:\\d+|\\.js:\\d+|Error|Binding loop"));
     QVERIFY2(!pageWarning.match(run.errors).hasMatch(), qPrintable(run.errors));
+}
+
+// Under X the page draws with OpenGL in a render thread of its own, unless told otherwise.
+void PreviewTest::geometryIsWrittenOnce()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QUICK_BACKEND"));
+    const Run run = runPreview({QStringLiteral("--dump-geometry"), QStringLiteral("--screenshot"), m_dir.filePath(QStringLiteral("once.png"))},
+                               environment);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+    QCOMPARE(std::count_if(run.lines.cbegin(), run.lines.cend(),
+                           [](const QJsonObject &line) { return line.value(QStringLiteral("event")).toString() == QLatin1String("geometry"); }),
+             1);
 }
 
 void PreviewTest::rightToLeftLanguageMirrorsThePanel_data()
