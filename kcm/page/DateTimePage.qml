@@ -285,6 +285,8 @@ ColumnLayout {
             objectName: "panel"
             // Automatic time keeps the date: the entries are read-only, and say why below.
             enabled: !page.isAutomatic
+            // Drawn faded as well: the grid's own cells keep their colours when disabled.
+            opacity: enabled ? 1 : 0.5
             Layout.preferredWidth: 560
             Layout.preferredHeight: 420
             Layout.alignment: Qt.AlignTop
@@ -326,6 +328,7 @@ ColumnLayout {
 
                 objectName: "digitalClock"
                 enabled: !page.isAutomatic
+                opacity: enabled ? 1 : 0.5
                 Layout.alignment: Qt.AlignHCenter
                 Layout.preferredWidth: clock.width
                 Layout.preferredHeight: Math.round(page.gap * 3.5)
