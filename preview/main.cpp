@@ -20,6 +20,7 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickStyle>
+#include <QQuickItem>
 #include <QQuickWindow>
 
 #include <cstdio>
@@ -133,10 +134,25 @@ int main(int argc, char **argv)
     context->setTranslationDomain(QString::fromLatin1(domain));
     engine.rootContext()->setContextObject(context);
 
-    engine.load(QUrl(QStringLiteral("qrc:/preview/Main.qml")));
-    auto *window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst());
+    const QString page = options.page();
+    engine.load(page.isEmpty() ? QUrl(QStringLiteral("qrc:/preview/Main.qml")) : QUrl::fromLocalFile(QFileInfo(page).absoluteFilePath()));
+    QObject *root = engine.rootObjects().isEmpty() ? nullptr : engine.rootObjects().constFirst();
+    auto *window = qobject_cast<QQuickWindow *>(root);
+    // A page of the host developer's own whose root is an Item is shown as qmlscene shows it.
+    QQuickWindow itemWindow;
+    if (auto *item = qobject_cast<QQuickItem *>(root)) {
+        if (item->width() <= 0 || item->height() <= 0) {
+            item->setSize(QSizeF(800, 600));
+        }
+        item->setParentItem(itemWindow.contentItem());
+        itemWindow.resize(item->size().toSize());
+        window = &itemWindow;
+    }
     if (!window) {
         return 1;
+    }
+    if (!page.isEmpty()) {
+        window->show();
     }
 
     StartupActions::Plan plan;

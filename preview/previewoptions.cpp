@@ -55,6 +55,10 @@ PreviewOptions::PreviewOptions(QObject *parent)
                   QStringLiteral("After the first frame, choose the zone <name> in the zone box, before any --drive-day."),
                   QStringLiteral("name"))
     , m_driveReset(QStringLiteral("drive-reset"), QStringLiteral("After the first frame and the other driven choices, press Reset."))
+    , m_page(QStringLiteral("page"),
+             QStringLiteral("Show the QML document <file> instead of the preview's page, in the same engine: the module "
+                            "imports and i18n() translates. A page whose root is an Item gets a window of its own."),
+             QStringLiteral("file"))
     , m_applyThroughTimedated(QStringLiteral("apply-through-timedated"),
                               QStringLiteral("Apply really sets the machine's date, time and zone through systemd-timedated "
                                              "on the system bus, which asks for authorisation. Each call and its answer is printed."))
@@ -64,7 +68,7 @@ PreviewOptions::PreviewOptions(QObject *parent)
                        "and Apply is printed as one JSON line on standard output; the machine's clock is left alone unless "
                        "--apply-through-timedated is given."));
     m_parser.addHelpOption();
-    m_parser.addOptions({m_dark, m_light, m_applet, m_lang, m_zone, m_fontSize, m_screenshot, m_dumpGeometry, m_driveDay, m_style, m_driveZone, m_driveReset, m_applyThroughTimedated});
+    m_parser.addOptions({m_dark, m_light, m_applet, m_lang, m_zone, m_fontSize, m_screenshot, m_dumpGeometry, m_driveDay, m_style, m_driveZone, m_driveReset, m_page, m_applyThroughTimedated});
     // Qt's own options have one dash and whole words (-platform, -style): read so, they
     // are told apart from a mistyped option of the page.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -136,6 +140,15 @@ QString PreviewOptions::checkValues() const
 {
     if (m_parser.isSet(m_dark) && m_parser.isSet(m_light)) {
         return QStringLiteral("--dark and --light exclude each other");
+    }
+    if (m_parser.isSet(m_page) && !QFileInfo(page()).isFile()) {
+        return QStringLiteral("no such page: %1").arg(page());
+    }
+    const bool readsThePage = m_parser.isSet(m_dumpGeometry) || m_parser.isSet(m_driveDay) || m_parser.isSet(m_driveZone)
+        || m_parser.isSet(m_driveReset) || m_parser.isSet(m_applyThroughTimedated);
+    if (m_parser.isSet(m_page) && readsThePage) {
+        return QStringLiteral("--page shows a page of one's own: --dump-geometry, the --drive options and "
+                              "--apply-through-timedated need the preview's page");
     }
     if (m_parser.isSet(m_zone) && !QTimeZone(zone().toUtf8()).isValid()) {
         return QStringLiteral("unknown time zone: %1").arg(zone());
@@ -216,6 +229,11 @@ QString PreviewOptions::zone() const
 QString PreviewOptions::language() const
 {
     return m_parser.value(m_lang);
+}
+
+QString PreviewOptions::page() const
+{
+    return m_parser.value(m_page);
 }
 
 QString PreviewOptions::driveZone() const

@@ -62,6 +62,8 @@ public:
     QString screenshotFile() const;
     bool dumpGeometry() const;
     int driveDay() const;
+    /// A host developer's own QML document to show instead of the preview's page; empty for the page.
+    QString page() const;
     QString driveZone() const;
     bool driveReset() const;
     bool appliesThroughTimedated() const;
@@ -84,6 +86,7 @@ private:
     QCommandLineOption m_style;
     QCommandLineOption m_driveZone;
     QCommandLineOption m_driveReset;
+    QCommandLineOption m_page;
     QCommandLineOption m_applyThroughTimedated;
     bool m_paletteIsLight = true;
     bool m_parsed = false;

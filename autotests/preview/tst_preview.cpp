@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QDate>
 #include <QDateTime>
+#include <QFile>
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -117,6 +118,8 @@ private Q_SLOTS:
     void stylesPrintNoWarning_data();
     void stylesPrintNoWarning();
     void geometryIsWrittenOnce();
+    void pageOfOnesOwn_data();
+    void pageOfOnesOwn();
 
 private:
     QImage screenshot(const QString &theme, QJsonObject *geometry);
@@ -330,6 +333,32 @@ void PreviewTest::geometryIsWrittenOnce()
     QCOMPARE(std::count_if(run.lines.cbegin(), run.lines.cend(),
                            [](const QJsonObject &line) { return line.value(QStringLiteral("event")).toString() == QLatin1String("geometry"); }),
              1);
+}
+
+void PreviewTest::pageOfOnesOwn_data()
+{
+    QTest::addColumn<QByteArray>("root");
+    QTest::newRow("an Item") << QByteArray("Item { width: 700; height: 500");
+    QTest::newRow("a Window") << QByteArray("import QtQuick.Window 2.15\nWindow { visible: true; width: 700; height: 500");
+}
+
+// A host developer's first page, as written from the README: the module, the documents and i18n().
+void PreviewTest::pageOfOnesOwn()
+{
+    QFETCH(QByteArray, root);
+    QFile page(m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".qml")));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write("import QtQuick 2.15\nimport QtQuick.Layouts 1.15\nimport nimbara.orvadmindate 1.0\nimport \"qrc:/qml\"\n" + root
+               + "\n    ColumnLayout {\n        CurrentDate { Layout.preferredWidth: 500; Layout.preferredHeight: 30 }\n"
+                 "        Text { text: i18n(\"To current date\") }\n"
+                 "        OrvCalendar { Layout.preferredWidth: 500; Layout.preferredHeight: 380 }\n    }\n}\n");
+    page.close();
+    const QString shot = m_dir.filePath(QStringLiteral("own.png"));
+    const Run run = runPreview({QStringLiteral("--page"), page.fileName(), QStringLiteral("--screenshot"), shot});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+    QVERIFY(!QImage(shot).isNull());
+    static const QRegularExpression warning(QStringLiteral("\\.qml:\\d+|ReferenceError|Cannot create children"));
+    QVERIFY2(!warning.match(run.errors).hasMatch(), qPrintable(run.errors));
 }
 
 void PreviewTest::rightToLeftLanguageMirrorsThePanel_data()
