@@ -12,6 +12,7 @@
 
 #include <QDBusArgument>
 #include <QDBusConnection>
+#include <QDBusVariant>
 #include <QDBusMessage>
 #include <QDateTime>
 #include <QQuickItem>
@@ -219,6 +220,16 @@ void KcmJourneysTest::step(const QString &step)
         QTRY_VERIFY(m_module->needsSave());
         m_module->save();
         QTRY_VERIFY(!statusText().isEmpty() && !statusText().endsWith(QChar(0x2026)));
+    } else if (verb == QLatin1String("defaults")) {
+        m_module->defaults();
+    } else if (verb == QLatin1String("without-ntp")) {
+        // A machine without a time synchronisation service: the switch is off and says why.
+        QDBusMessage set = QDBusMessage::createMethodCall(service, QStringLiteral("/org/freedesktop/timedate1"),
+                                                          QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Set"));
+        set.setArguments({service, QStringLiteral("CanNTP"), QVariant::fromValue(QDBusVariant(false))});
+        QDBusConnection::systemBus().call(set);
+        QTRY_VERIFY(!findItem(m_page, QStringLiteral("automaticSwitch"))->isEnabled());
+        QVERIFY(findItem(m_page, QStringLiteral("notice"))->property("text").toString().startsWith(QLatin1String("Automatic time is not available")));
     } else if (verb == QLatin1String("grant")) {
         // The methods as the template has them.
         replaceMethod(QStringLiteral("SetTime"), QString());
@@ -244,6 +255,13 @@ void KcmJourneysTest::journeys_data()
     QTest::newRow("automatic time locks the entries and sends only SetNTP") << QString()
         << QStringList{QStringLiteral("time 10:10:10"), QStringLiteral("click automaticSwitch"), QStringLiteral("locked"), QStringLiteral("apply")}
         << QStringList{QStringLiteral("SetNTP(true, true)")} << set;
+    QTest::newRow("Defaults turns automatic time on") << QString()
+        << QStringList{QStringLiteral("defaults"), QStringLiteral("locked"), QStringLiteral("apply")}
+        << QStringList{QStringLiteral("SetNTP(true, true)")} << set;
+    QTest::newRow("without time synchronisation, neither the switch nor Defaults turns it on") << QString()
+        << QStringList{QStringLiteral("without-ntp"), QStringLiteral("click automaticSwitch"), QStringLiteral("defaults"),
+                       QStringLiteral("date 15.06.2021"), QStringLiteral("time 08:00:00"), QStringLiteral("apply")}
+        << QStringList{QStringLiteral("SetTime(2021-06-15T06:00Z, false, true)")} << set;
     QTest::newRow("a time skipped by Sao Paulo's change at midnight") << QString()
         << QStringList{QStringLiteral("zone America/Sao_Paulo"), QStringLiteral("date 04.11.2018"), QStringLiteral("time 00:30:05"),
                        QStringLiteral("apply")}
