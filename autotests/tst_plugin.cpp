@@ -30,7 +30,8 @@ const QStringList typeNames = {QStringLiteral("DateToWeek"),
                                QStringLiteral("CurrentDateNameProvider"),
                                QStringLiteral("BaseCalendarController"),
                                QStringLiteral("FocusAnnouncer"),
-                               QStringLiteral("MonthModel")};
+                               QStringLiteral("MonthModel"),
+                               QStringLiteral("MonthGridDrawing")};
 
 QStringList bundleEntries()
 {

@@ -9,6 +9,7 @@
 #include "currentdatetime.h"
 #include "datetoweek.h"
 #include "focusannouncer.h"
+#include "monthgriddrawing.h"
 #include "monthmodel.h"
 #include "numberofweeks.h"
 
@@ -23,4 +24,5 @@ void OrvAdminDatePlugin::registerTypes(const char *uri)
     qmlRegisterType<BaseCalendarController>(uri, 1, 0, "BaseCalendarController");
     qmlRegisterType<FocusAnnouncer>(uri, 1, 0, "FocusAnnouncer");
     qmlRegisterType<MonthModel>(uri, 1, 0, "MonthModel");
+    qmlRegisterType<MonthGridDrawing>(uri, 1, 0, "MonthGridDrawing");
 }

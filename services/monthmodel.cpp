@@ -299,7 +299,10 @@ QVariantMap MonthModel::get(int index) const
     const Cell &cell = m_cells[index];
     return {{QStringLiteral("day"), cell.day},
             {QStringLiteral("isCurrentMonth"), cell.month == 0},
-            {QStringLiteral("isNextMonth"), cell.month > 0}};
+            {QStringLiteral("isNextMonth"), cell.month > 0},
+            {QStringLiteral("isWeekend"), cell.isWeekend},
+            {QStringLiteral("isToday"), cell.isToday},
+            {QStringLiteral("isSelected"), cell.isSelected}};
 }
 
 QVariantList MonthModel::records() const

@@ -74,7 +74,8 @@ public:
     /// Makes every row anew, so that views make their cells anew.
     Q_INVOKABLE void rebuild();
 
-    /// Record @p index as the grid's records hold it: day, isCurrentMonth, isNextMonth.
+    /// Record @p index as the grid's records hold it (day, isCurrentMonth, isNextMonth), with
+    /// its look (isWeekend, isToday, isSelected).
     Q_INVOKABLE QVariantMap get(int index) const;
     Q_INVOKABLE QVariantList records() const;
 

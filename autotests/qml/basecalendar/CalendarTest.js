@@ -126,52 +126,25 @@ function cells(testCase, calendar) {
     return result
 }
 
-// The number drawn over a day cell. The grid draws its numbers apart from the cells,
-// in arrangements it shows and hides (or takes out of the scene): the one shown
-// number whose centre lies inside the cell.
-function dayNumberOf(testCase, dayCell) {
-    var root = dayCell
-    while (!testCase.findChild(root, "dayNumbers"))
-        root = root.parent
-    var layers = childNamed(testCase, root, "dayNumbers").children
-    var found = []
-    for (var i = 0; i < layers.length; ++i) {
-        if (!layers[i].visible || layers[i].opacity === 0)
-            continue
-        for (var j = 0; j < layers[i].children.length; ++j) {
-            var number = layers[i].children[j]
-            if (number.objectName !== "dayNumber" || !number.visible)
-                continue
-            var centre = number.mapToItem(dayCell, number.width / 2, number.height / 2)
-            if (centre.x >= 0 && centre.x < dayCell.width && centre.y >= 0 && centre.y < dayCell.height)
-                found.push(number)
-        }
-    }
-    if (found.length !== 1)
-        throw new Error(found.length + " numbers drawn over the cell at " + dayCell.x + ", " + dayCell.y)
-    return found[0]
+// The grid's drawing, which draws the header, the week numbers and the day numbers.
+function drawingOf(testCase, item) {
+    while (!testCase.findChild(item, "drawing"))
+        item = item.parent
+    return childNamed(testCase, item, "drawing")
 }
 
-// The week numbers drawn beside the rows, top to bottom: the strip shows one run of
-// six, laid out once, and hides (or takes out of the scene) the others.
+// The number drawn in a day cell: its text and colour.
+function dayNumberOf(testCase, dayCell) {
+    var drawing = drawingOf(testCase, dayCell)
+    var index = cells(testCase, dayCell.parent.parent).indexOf(dayCell)
+    if (index < 0)
+        throw new Error("no cell " + dayCell)
+    // The texts run row by row: the weekday names, then each row's week and days.
+    return { text: drawing.texts()[7 + Math.floor(index / 7) * 8 + 1 + index % 7], color: drawing.dayColor(index) }
+}
+
+// The week numbers drawn beside the rows, top to bottom.
 function stripNumbers(testCase, calendar) {
-    var shownRun = function (run) { return run.visible && run.opacity > 0 }
-    var runs = Array.prototype.filter.call(childNamed(testCase, calendar, "weekNumbers").children, shownRun)
-    if (runs.length !== 1)
-        throw new Error(runs.length + " runs of week numbers shown")
-    var rows = Array.prototype.filter.call(childNamed(testCase, calendar, "weekNumberColumn").children,
-                                           function (row) { return row.height > 0 })
-    var numbers = []
-    Array.prototype.forEach.call(runs[0].children, function (slot) {
-        var number = slot.children[0]
-        if (!number || number.objectName !== "weekNumber")
-            return
-        // Each number stands in the middle of its row.
-        var row = rows[numbers.length]
-        var centre = number.mapToItem(row, number.width / 2, number.height / 2)
-        if (Math.abs(centre.x - row.width / 2) > 1 || Math.abs(centre.y - row.height / 2) > 1)
-            throw new Error("week number " + number.text + " beside no row")
-        numbers.push(Number(number.text))
-    })
-    return numbers
+    var texts = drawingOf(testCase, calendar).texts()
+    return [0, 1, 2, 3, 4, 5].map(function (row) { return Number(texts[7 + row * 8]) })
 }
