@@ -24,11 +24,6 @@ function normalised(year, month, day) {
              midnightUtc: utc.getTime() }
 }
 
-function isOnDay(instant, target) {
-    var local = localDay(instant)
-    return local.day === target.day && local.month === target.month && local.year === target.year
-}
-
 function dayKey(year, month, day) {
     return (year * 12 + month) * 31 + day
 }
@@ -100,30 +95,4 @@ function firstInstantOf(target) {
 // Number of days of month (0-11) of year, without any local time.
 function daysInMonth(year, month) {
     return normalised(year, month + 1, 0).day
-}
-
-// Weekday (0 Sunday to 6 Saturday) of the calendar day (year, month 0-11, day),
-// counted without any local time.
-function weekday(year, month, day) {
-    return new Date(normalised(year, month, day).midnightUtc).getUTCDay()
-}
-
-// Where a fixed step of whole days, as `stepped` = `from` plus days × 86400000 ms,
-// was meant to land: the calendar day that many days from `from`'s local day, at
-// `from`'s local time of day. The fixed step drifts by the change of the UTC offset
-// between the two instants, which is taken back here. Where that time of day does
-// not exist on the target day, its first instant; where the zone skipped the whole
-// day, the nearest existing day beyond it in the direction of the step.
-function keepTimeOfDay(from, stepped) {
-    var days = Math.round((stepped.getTime() - from.getTime()) / 86400000)
-    var fromDay = localDay(from)
-    var target = normalised(fromDay.year, fromDay.month, fromDay.day + days)
-    var corrected = new Date(stepped.getTime()
-                             + (stepped.getTimezoneOffset() - from.getTimezoneOffset()) * 60000)
-    if (isOnDay(corrected, target))
-        return corrected
-    var first = date(target.year, target.month, target.day)
-    if (days < 0 && !isOnDay(first, target))
-        return date(target.year, target.month, target.day - 1)
-    return first
 }
