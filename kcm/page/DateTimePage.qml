@@ -411,6 +411,7 @@ ColumnLayout {
         }
 
         Button {
+            objectName: "applyButton"
             visible: page.hasOwnButtons
             enabled: page.canApply
             text: i18n("Apply")
