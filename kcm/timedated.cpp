@@ -132,13 +132,20 @@ void Timedated::apply(const QVariantMap &changes)
         finish(Outcome::Applied, QString());
         return;
     }
+    m_sinceApply.start();
     Q_EMIT changed();
     sendNext();
 }
 
 void Timedated::sendNext()
 {
-    const QDBusMessage message = m_queue.constFirst();
+    QDBusMessage message = m_queue.constFirst();
+    if (message.member() == QLatin1String("SetTime")) {
+        // The pending time went on ticking while the calls before it were answered.
+        QVariantList arguments = message.arguments();
+        arguments[0] = arguments[0].toLongLong() + m_sinceApply.elapsed() * 1000;
+        message.setArguments(arguments);
+    }
     auto *watcher = new QDBusPendingCallWatcher(QDBusConnection::systemBus().asyncCall(message, m_callTimeout), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, message](QDBusPendingCallWatcher *call) {
         call->deleteLater();

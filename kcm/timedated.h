@@ -6,6 +6,7 @@
 #define TIMEDATED_H
 
 #include <QDBusMessage>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimeZone>
 #include <QVariantMap>
@@ -88,6 +89,8 @@ private:
     // Long enough for an administrator to type a password into the authentication agent.
     int m_callTimeout = 120000;
     QList<QDBusMessage> m_queue;
+    // Since apply(): a time waits behind the calls before it, an authorisation prompt included.
+    QElapsedTimer m_sinceApply;
 };
 
 #endif
