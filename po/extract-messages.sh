@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Regenerates po/orv-admin-date-plugin.pot from the C++ and QML sources (the module's and
-# the preview host's), then merges it into every catalogue under po/<language>/. Needs gettext.
+# Regenerates po/orv-admin-date-plugin.pot from the C++, QML and JavaScript sources (the
+# module's, the preview's and the control module's), then merges it into every catalogue
+# under po/<language>/. Needs gettext.
 # Catalogues: ar cs de es fr he it ja nl pl pt_BR ru sv tr uk zh_CN. A new language: make
 # po/<language>/ with msginit from the template, translate every message (the month and
 # weekday names as doc/translations.md says), name it here; the tests
@@ -17,16 +18,17 @@ trap 'rm -rf "$work"' EXIT
 common=(--from-code=UTF-8 --no-location --sort-output --package-name="$domain"
         --msgid-bugs-address="the project's issue tracker" --add-comments=i18n)
 
-find services plugin -name '*.cpp' | sort > "$work/cpp"
+# The control module's and the preview's C++ as well: a text they show goes through the same domain.
+find services plugin kcm preview -name '*.cpp' -o -name '*.h' | sort > "$work/cpp"
 xgettext "${common[@]}" -C --kde -ci18n \
     -kki18nd:2 -kki18ndc:2c,3 -ki18nd:2 -ki18ndc:2c,3 -ki18n:1 -ki18nc:1c,2 -ki18np:1,2 -ki18ncp:1c,2,3 \
     -f "$work/cpp" -o "$work/cpp.pot"
 
 # The page of the control module and the preview shares the domain, so its texts translate from the same catalogues.
-find qml preview kcm -name '*.qml' | sort > "$work/qml"
+find qml preview kcm -name '*.qml' -o -name '*.js' | sort > "$work/qml"
 xgettext "${common[@]}" -L JavaScript \
     -ki18n:1 -ki18nc:1c,2 -ki18np:1,2 -ki18ncp:1c,2,3 \
-    -f "$work/qml" -o "$work/qml.pot" || true
+    -f "$work/qml" -o "$work/qml.pot"
 
 inputs=("$work/cpp.pot")
 [ -s "$work/qml.pot" ] && inputs+=("$work/qml.pot")
