@@ -25,8 +25,10 @@ xgettext "${common[@]}" -C --kde -ci18n \
     -f "$work/cpp" -o "$work/cpp.pot"
 
 # The page of the control module and the preview shares the domain, so its texts translate from the same catalogues.
+# Read as C++, as KDE's own extraction reads QML: the JavaScript reader cannot mark the texts
+# kde-format, and without the mark msgfmt --check lets a translation lose a %1.
 find qml preview kcm -name '*.qml' -o -name '*.js' | sort > "$work/qml"
-xgettext "${common[@]}" -L JavaScript \
+xgettext "${common[@]}" -C --kde -ci18n \
     -ki18n:1 -ki18nc:1c,2 -ki18np:1,2 -ki18ncp:1c,2,3 \
     -f "$work/qml" -o "$work/qml.pot"
 
