@@ -168,7 +168,8 @@ private Q_SLOTS:
                                                  << QStringList{QStringLiteral("void setTranslate(bool)"),
                                                                 QStringLiteral("bool translate()"),
                                                                 QStringLiteral("QStringList getMonthNames()"),
-                                                                QStringLiteral("QStringList getDaysOfWeek()")}
+                                                                QStringLiteral("QStringList getDaysOfWeek()"),
+                                                                QStringLiteral("QString getLongDate(int,int,int)")}
                                                  << 0;
         QTest::newRow("CurrentDateTime") << &CurrentDateTime::staticMetaObject
                                          << QStringList{QStringLiteral("QVector<int> getDateTimeForTimeZone(QString)")} << 1;

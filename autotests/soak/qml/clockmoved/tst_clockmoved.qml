@@ -16,10 +16,6 @@ Item {
     width: 800
     height: 600
 
-    SystemPalette {
-        id: palette
-    }
-
     PanelTestCase {
         id: testCase
 
@@ -40,16 +36,14 @@ Item {
                     wallClock.replace(/^(\d+)-0?(\d+)-0?(\d+) 0?(\d+):.*$/, "$1-$2-$3-$4"), "the clock reads")
         }
 
-        // The days of the shown month filled as today.
+        // The days of the shown month that the grid fills as today in its drawing.
         function markedToday(panel) {
             var shown = panel.getCalendarDate()
-            var marked = []
-            for (var day = 1; day <= daysIn(shown.getFullYear(), shown.getMonth()); ++day) {
-                var cell = dayCell(panel, shown.getFullYear(), shown.getMonth(), day)
-                if (isColour(cell.color, palette.highlight))
-                    marked.push(dayText(shown.getFullYear(), shown.getMonth(), day))
-            }
-            return marked
+            return part(panel, "calendar").getDaysToDisplay().filter(function (record) {
+                return record.isCurrentMonth && record.isToday
+            }).map(function (record) {
+                return dayText(shown.getFullYear(), shown.getMonth(), record.day)
+            })
         }
 
         function test_clockMoved_data() {
