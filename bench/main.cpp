@@ -8,6 +8,7 @@
 
 #include "childpage.h"
 #include "coordinator.h"
+#include "shotcomparison.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -39,6 +40,9 @@ int main(int argc, char **argv)
     }
     if (arguments.value(0) == QLatin1String("--child")) {
         return runChild(argc, argv, arguments.mid(1));
+    }
+    if (arguments.value(0) == QLatin1String("--compare-shots")) {
+        return compareShots(arguments.mid(1));
     }
 
     QCoreApplication app(argc, argv);
