@@ -324,7 +324,6 @@ void MonthGridDrawing::setModel(MonthModel *model)
     m_model = model;
     if (m_model) {
         connect(m_model, &QAbstractItemModel::dataChanged, this, &MonthGridDrawing::redraw);
-        connect(m_model, &QAbstractItemModel::modelReset, this, &MonthGridDrawing::redraw);
         connect(m_model, &MonthModel::monthChanged, this, &MonthGridDrawing::redraw);
     }
     Q_EMIT modelChanged();

@@ -44,7 +44,9 @@ Rectangle {
     // Asked for when the machine's day has turned over, at most once a day: the grid
     // is drawn from scratch, its cells made anew as at creation.
     function updateSystemDate() {
-        calendarModel.rebuild()
+        drawing.focusedIndex = -1
+        calendarRepeater.model = 0
+        calendarRepeater.model = calendarModel.count
         update(selectedDate)
     }
 
@@ -323,7 +325,9 @@ Rectangle {
                 id: calendarRepeater
 
                 objectName: "calendarRepeater"
-                model: calendarModel
+                // The cells take no role: counting the records spares the views the
+                // rows each step changes.
+                model: calendarModel.count
 
                 // A cell takes the input, the focus and the screen reader's attention;
                 // `drawing` draws what it shows.

@@ -244,12 +244,6 @@ void MonthModel::show(const QDateTime &selected, QDate today)
     }
 }
 
-void MonthModel::rebuild()
-{
-    beginResetModel();
-    endResetModel();
-}
-
 MonthModel::Cells MonthModel::cellsFor(QDate selected, QDate today) const
 {
     Cells cells;

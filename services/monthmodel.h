@@ -71,8 +71,6 @@ public:
     /// Shows the month of @p selected (a QML Date), today read from the clock. An invalid
     /// instant changes nothing.
     Q_INVOKABLE void select(const QDateTime &selected);
-    /// Makes every row anew, so that views make their cells anew.
-    Q_INVOKABLE void rebuild();
 
     /// Record @p index as the grid's records hold it (day, isCurrentMonth, isNextMonth), with
     /// its look (isWeekend, isToday, isSelected).
