@@ -117,15 +117,20 @@ private Q_SLOTS:
     void pageOfOnesOwn();
 
 private:
-    QImage screenshot(const QString &theme, QJsonObject *geometry);
+    QImage screenshot(const QString &theme, QJsonObject *geometry, const QString &platform = QString());
 
     QTemporaryDir m_dir;
 };
 
-QImage PreviewTest::screenshot(const QString &theme, QJsonObject *geometry)
+// The page's screenshot on the platform of the test's own environment, or on `platform`.
+QImage PreviewTest::screenshot(const QString &theme, QJsonObject *geometry, const QString &platform)
 {
-    const QString file = m_dir.filePath(theme + QStringLiteral(".png"));
-    const Run run = runPreview({theme, QStringLiteral("--screenshot"), file, QStringLiteral("--dump-geometry")});
+    const QString file = m_dir.filePath(theme + platform + QStringLiteral(".png"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!platform.isEmpty()) {
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    }
+    const Run run = runPreview({theme, QStringLiteral("--screenshot"), file, QStringLiteral("--dump-geometry")}, environment);
     if (run.exitCode != 0) {
         qWarning("%s", qPrintable(run.errors));
         return {};
@@ -137,15 +142,21 @@ QImage PreviewTest::screenshot(const QString &theme, QJsonObject *geometry)
 void PreviewTest::screenshotShowsTodayInHighlight_data()
 {
     QTest::addColumn<QString>("theme");
-    QTest::newRow("light page") << QStringLiteral("--light");
-    QTest::newRow("dark page") << QStringLiteral("--dark");
+    QTest::addColumn<QString>("platform");
+    // A screenshot is taken from the window on a display, and read back from the software
+    // renderer's backing store on the offscreen platform.
+    QTest::newRow("light page") << QStringLiteral("--light") << QString();
+    QTest::newRow("dark page") << QStringLiteral("--dark") << QString();
+    QTest::newRow("light page, offscreen") << QStringLiteral("--light") << QStringLiteral("offscreen");
+    QTest::newRow("dark page, offscreen") << QStringLiteral("--dark") << QStringLiteral("offscreen");
 }
 
 void PreviewTest::screenshotShowsTodayInHighlight()
 {
     QFETCH(QString, theme);
+    QFETCH(QString, platform);
     QJsonObject geometry;
-    const QImage image = screenshot(theme, &geometry);
+    const QImage image = screenshot(theme, &geometry, platform);
     QVERIFY(!image.isNull());
     QVERIFY(!geometry.isEmpty());
 

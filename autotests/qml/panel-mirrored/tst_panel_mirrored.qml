@@ -2,6 +2,7 @@
 
 import QtQuick 2.15
 import QtTest 1.2
+import "../panel"
 
 // The panel on a page mirrored for a right-to-left language, as a host mirrors it: the
 // places of its parts, and the arrow keys following what the user sees.
