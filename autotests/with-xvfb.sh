@@ -9,7 +9,9 @@ set -u
 
 workdir=$(mktemp -d)
 server=""
+command=""
 cleanup() {
+    [ -n "$command" ] && kill "$command" 2>/dev/null
     [ -n "$server" ] && kill "$server" 2>/dev/null && wait "$server" 2>/dev/null
     rm -rf "$workdir"
 }
@@ -31,4 +33,11 @@ DISPLAY=:$(cat "$workdir/display")
 export DISPLAY
 unset WAYLAND_DISPLAY
 
-"$@"
+# In the background, so that a signal (ctest's timeout) ends the command and the server
+# at once rather than after the command.
+"$@" &
+command=$!
+wait "$command"
+status=$?
+command=""
+exit "$status"
