@@ -21,7 +21,14 @@ constexpr qint64 daysFromCivil(qint64 year, int month, int day)
     return era * 146097 + dayOfEra - 719468;
 }
 
-constexpr qint64 yearOfDay(qint64 days)
+// Year, month 1-12 and day of a day counted from 1970-01-01.
+struct Day {
+    int year;
+    int month;
+    int day;
+};
+
+constexpr Day civilFromDays(qint64 days)
 {
     days += 719468;
     const qint64 era = (days >= 0 ? days : days - 146096) / 146097;
@@ -29,7 +36,13 @@ constexpr qint64 yearOfDay(qint64 days)
     const qint64 yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
     const qint64 dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
     const qint64 monthIndex = (5 * dayOfYear + 2) / 153;
-    return yearOfEra + era * 400 + (monthIndex >= 10 ? 1 : 0);
+    const int month = int(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
+    return {int(yearOfEra + era * 400 + (month <= 2 ? 1 : 0)), month, int(dayOfYear - (153 * monthIndex + 2) / 5 + 1)};
+}
+
+constexpr qint64 yearOfDay(qint64 days)
+{
+    return civilFromDays(days).year;
 }
 
 // Monday 0 ... Sunday 6; 1970-01-01 was a Thursday.
@@ -61,25 +74,6 @@ constexpr int daysInMonth(int year, int month)
 {
     constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return month == 2 && isLeap(year) ? 29 : lengths[month - 1];
-}
-
-// Year, month 1-12 and day of a day counted from 1970-01-01.
-struct Day {
-    int year;
-    int month;
-    int day;
-};
-
-constexpr Day civilFromDays(qint64 days)
-{
-    days += 719468;
-    const qint64 era = (days >= 0 ? days : days - 146096) / 146097;
-    const qint64 dayOfEra = days - era * 146097;
-    const qint64 yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const qint64 dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const qint64 monthIndex = (5 * dayOfYear + 2) / 153;
-    const int month = int(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
-    return {int(yearOfEra + era * 400 + (month <= 2 ? 1 : 0)), month, int(dayOfYear - (153 * monthIndex + 2) / 5 + 1)};
 }
 }
 
