@@ -24,6 +24,9 @@ namespace
 constexpr int columns = 7;
 constexpr int rows = 6;
 constexpr int cornerRadius = 3;
+// Device pixels left clear around each piece of the image, so that no piece's edge
+// samples its neighbour.
+constexpr int padding = 2;
 // Keys of the marks among the texts' pieces: no text holds these characters.
 const QString fillKey = QStringLiteral("\x01");
 const QString frameKey = QStringLiteral("\x02");
@@ -509,7 +512,6 @@ void MonthGridDrawing::makeImage(qreal devicePixelRatio)
         keys.append(QString::number(number));
     }
     const QFontMetricsF metrics(m_font);
-    constexpr int padding = 2;
     constexpr int rowWidth = 512;
     m_pieces.clear();
     QHash<QString, QRect> placed;
@@ -594,7 +596,6 @@ void MonthGridDrawing::addText(QVector<Sprite> &list, const QString &text, QPoin
     if (piece == m_pieces.cend()) {
         return;
     }
-    constexpr int padding = 2;
     const QPointF place = cell + QPointF(alignedCentre(m_cellWidth) - alignedCentre(piece->size.width()),
                                          alignedCentre(m_cellHeight) - alignedCentre(piece->size.height()));
     const QPointF scene = mapToScene(place);
@@ -609,7 +610,6 @@ QVector<MonthGridDrawing::Sprite> MonthGridDrawing::sprites(qreal devicePixelRat
     if (!m_model) {
         return list;
     }
-    constexpr int padding = 2;
     const QPointF pad = QPointF(padding, padding) / devicePixelRatio;
     const auto mark = [&](const QString &key, QPointF cell, const QColor &color) {
         const Piece &piece = m_pieces[key];
