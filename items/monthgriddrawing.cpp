@@ -243,7 +243,8 @@ public:
         painter->setTransform(matrix()->toTransform());
         painter->setOpacity(inheritedOpacity());
         for (const MonthGridDrawing::Sprite &sprite : std::as_const(m_sprites)) {
-            painter->drawImage(sprite.target, tinted(sprite.color), sprite.source);
+            const Tint &tint = tinted(sprite.color, sprite.source);
+            painter->drawImage(sprite.target, tint.image, sprite.source.translated(0, -tint.top));
         }
     }
 
@@ -263,22 +264,33 @@ public:
     }
 
 private:
-    const QImage &tinted(const QColor &color)
+    // The rows of the image a colour has been asked for, tinted: the texts' colours never
+    // need the marks' rows, nor the marks' colours the texts'.
+    struct Tint {
+        int top = 0;
+        QImage image;
+    };
+
+    const Tint &tinted(const QColor &color, const QRect &source)
     {
-        auto found = m_tinted.find(color.rgba());
-        if (found == m_tinted.end()) {
-            QImage image = m_image;
-            QPainter painter(&image);
+        Tint &tint = m_tinted[color.rgba()];
+        const bool fresh = tint.image.isNull();
+        const int bottom = tint.top + tint.image.height();
+        if (fresh || source.top() < tint.top || source.bottom() >= bottom) {
+            const int top = fresh ? source.top() : std::min(tint.top, source.top());
+            const int end = fresh ? source.bottom() + 1 : std::max(bottom, source.bottom() + 1);
+            tint.top = top;
+            tint.image = m_image.copy(0, top, m_image.width(), end - top);
+            QPainter painter(&tint.image);
             painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-            painter.fillRect(image.rect(), color);
-            found = m_tinted.insert(color.rgba(), image);
+            painter.fillRect(tint.image.rect(), color);
         }
-        return *found;
+        return tint;
     }
 
     QQuickWindow *m_window;
     QImage m_image;
-    QHash<QRgb, QImage> m_tinted;
+    QHash<QRgb, Tint> m_tinted;
     QVector<MonthGridDrawing::Sprite> m_sprites;
     QRectF m_bounds;
 };
