@@ -31,6 +31,10 @@ constexpr int padding = 2;
 const QString fillKey = QStringLiteral("\x01");
 const QString frameKey = QStringLiteral("\x02");
 const QString boldFrameKey = QStringLiteral("\x03");
+// The keyboard inside today's fill: a ring set in from the fill's edge, so the fill's
+// colour shows on both sides of it whatever the page's background.
+const QString innerFrameKey = QStringLiteral("\x04");
+constexpr qreal innerFrameInset = 3;
 
 // Where anchors.centerIn puts the centre of a length: on a whole pixel for odd whole lengths.
 qreal alignedCentre(qreal length)
@@ -543,7 +547,7 @@ void MonthGridDrawing::makeImage(qreal devicePixelRatio)
         place(key, QSizeF(metrics.horizontalAdvance(key), metrics.height()));
     }
     const QSizeF cell(m_cellWidth, m_cellHeight);
-    for (const QString &key : {fillKey, frameKey, boldFrameKey}) {
+    for (const QString &key : {fillKey, frameKey, boldFrameKey, innerFrameKey}) {
         place(key, cell);
     }
     m_image = QImage(rowWidth, next.y() + rowHeight, QImage::Format_ARGB32_Premultiplied);
@@ -561,12 +565,13 @@ void MonthGridDrawing::makeImage(qreal devicePixelRatio)
             painter.setPen(Qt::NoPen);
             painter.setBrush(Qt::white);
             painter.drawRoundedRect(QRectF(QPointF(), cell), cornerRadius, cornerRadius);
-        } else if (piece.key() == frameKey || piece.key() == boldFrameKey) {
+        } else if (piece.key() == frameKey || piece.key() == boldFrameKey || piece.key() == innerFrameKey) {
             // The frame lies inside the cell, as a rectangle's border does.
             const qreal width = piece.key() == frameKey ? 1 : 2;
+            const qreal inset = (piece.key() == innerFrameKey ? innerFrameInset : 0) + width / 2;
             painter.setPen(QPen(Qt::white, width));
             painter.setBrush(Qt::NoBrush);
-            painter.drawRoundedRect(QRectF(QPointF(), cell).adjusted(width / 2, width / 2, -width / 2, -width / 2), cornerRadius - width / 2,
+            painter.drawRoundedRect(QRectF(QPointF(), cell).adjusted(inset, inset, -inset, -inset), cornerRadius - width / 2,
                                     cornerRadius - width / 2);
         } else {
             painter.drawText(QPointF(0, metrics.ascent()), piece.key());
@@ -635,10 +640,10 @@ QVector<MonthGridDrawing::Sprite> MonthGridDrawing::sprites(qreal devicePixelRat
         if (isToday) {
             mark(fillKey, place, m_highlightColor);
         }
-        // Today's fill would hide the selection's frame: there the keyboard is framed in
-        // the fill's text colour.
+        // Today's fill would hide the selection's frame: there the keyboard is a ring in
+        // the fill's text colour, inside the fill.
         if (isFocused && isToday) {
-            mark(boldFrameKey, place, m_highlightedTextColor);
+            mark(innerFrameKey, place, m_highlightedTextColor);
         } else if (cell.data(MonthModel::IsSelectedRole).toBool()) {
             mark(isFocused ? boldFrameKey : frameKey, place, m_highlightColor);
         }

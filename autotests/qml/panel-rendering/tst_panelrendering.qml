@@ -60,6 +60,15 @@ Item {
             if (target.background)
                 tryVerify(function () { return isColour(target.background.color, palette.button) }, 2000)
             compare(drawn(target) === before, false, "drawn as before")
+            if (data.part === "today") {
+                // The ring stands inside today's fill, where the page's background cannot swallow it.
+                var origin = target.mapToItem(root, 0, 0)
+                var image = grabImage(root)
+                var y = Math.round(origin.y + target.height / 2)
+                verify([2, 3, 4, 5, 6].some(function (dx) {
+                    return !isColour(image.pixel(Math.floor(origin.x) + dx, y), palette.highlight)
+                }), "a ring inside today's fill")
+            }
         }
     }
 }
