@@ -22,39 +22,14 @@ for tool in Xvfb dbus-launch dbus-send xprop xdotool /usr/libexec/at-spi-bus-lau
     fi
 done
 
-workdir=$(mktemp -d)
+. "$(dirname "$0")/../harness.sh"
 # The bus launcher keeps its socket in the runtime directory, named after the display.
 XDG_RUNTIME_DIR=$workdir
 export XDG_RUNTIME_DIR
-pids=""
-cleanup() {
-    for pid in $pids; do
-        kill "$pid" 2>/dev/null
-    done
-    sleep 0.2
-    for pid in $pids; do
-        kill -9 "$pid" 2>/dev/null
-    done
-    rm -rf "$workdir"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM HUP PIPE
 
 # -noreset: the server outlives its last client, so a restarted client finds the same
 # root-window property.
-Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 3>"$workdir/display" 2>"$workdir/xvfb.log" &
-pids="$!"
-for _ in $(seq 50); do
-    [ -s "$workdir/display" ] && break
-    sleep 0.1
-done
-if [ ! -s "$workdir/display" ]; then
-    echo "Xvfb did not start" >&2
-    cat "$workdir/xvfb.log" >&2
-    exit 1
-fi
-DISPLAY=:$(cat "$workdir/display")
-export DISPLAY
+start_xvfb -noreset
 
 eval "$(dbus-launch --sh-syntax)"
 pids="$pids $DBUS_SESSION_BUS_PID"

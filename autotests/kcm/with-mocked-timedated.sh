@@ -20,20 +20,7 @@ if ! command -v dbus-daemon >/dev/null || ! "$python" -c "import dbusmock" 2>/de
     exit 77
 fi
 
-workdir=$(mktemp -d)
-pids=""
-cleanup() {
-    for pid in $pids; do
-        kill "$pid" 2>/dev/null
-    done
-    sleep 0.2
-    for pid in $pids; do
-        kill -9 "$pid" 2>/dev/null
-    done
-    rm -rf "$workdir"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM HUP PIPE
+. "$(dirname "$0")/../harness.sh"
 
 # A system bus in all but its address: anyone may own and call anything on it.
 cat >"$workdir/bus.conf" <<CONF
@@ -52,16 +39,8 @@ cat >"$workdir/bus.conf" <<CONF
 </busconfig>
 CONF
 dbus-daemon --config-file="$workdir/bus.conf" --nofork --nopidfile --print-address=3 3>"$workdir/address" 2>"$workdir/bus.log" &
-pids="$!"
-for _ in $(seq 50); do
-    [ -s "$workdir/address" ] && break
-    sleep 0.1
-done
-if [ ! -s "$workdir/address" ]; then
-    echo "dbus-daemon did not start" >&2
-    cat "$workdir/bus.log" >&2
-    exit 1
-fi
+pids="$pids $!"
+await_file "$workdir/address" dbus-daemon "$workdir/bus.log"
 DBUS_SYSTEM_BUS_ADDRESS=$(head -n 1 "$workdir/address")
 DBUS_SESSION_BUS_ADDRESS=$DBUS_SYSTEM_BUS_ADDRESS
 export DBUS_SYSTEM_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS
