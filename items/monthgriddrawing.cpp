@@ -319,7 +319,7 @@ MonthGridDrawing::MonthGridDrawing(QQuickItem *parent)
     : QQuickItem(parent)
 {
     setFlag(ItemHasContents);
-    for (auto changed : {&MonthGridDrawing::geometryChanged, &MonthGridDrawing::lookChanged}) {
+    for (auto changed : {&MonthGridDrawing::placesChanged, &MonthGridDrawing::lookChanged}) {
         connect(this, changed, this, &MonthGridDrawing::redraw);
     }
     for (auto changed : {&MonthGridDrawing::fontChanged, &MonthGridDrawing::dayNamesChanged}) {
@@ -367,7 +367,7 @@ void MonthGridDrawing::setCellWidth(int width)
 {
     if (assign(m_cellWidth, width)) {
         invalidateImage();
-        Q_EMIT geometryChanged();
+        Q_EMIT placesChanged();
     }
 }
 
@@ -375,49 +375,49 @@ void MonthGridDrawing::setCellHeight(int height)
 {
     if (assign(m_cellHeight, height)) {
         invalidateImage();
-        Q_EMIT geometryChanged();
+        Q_EMIT placesChanged();
     }
 }
 
 void MonthGridDrawing::setColumnSpacing(qreal spacing)
 {
     if (assign(m_columnSpacing, spacing)) {
-        Q_EMIT geometryChanged();
+        Q_EMIT placesChanged();
     }
 }
 
 void MonthGridDrawing::setRowSpacing(int spacing)
 {
     if (assign(m_rowSpacing, spacing)) {
-        Q_EMIT geometryChanged();
+        Q_EMIT placesChanged();
     }
 }
 
 void MonthGridDrawing::setGridOrigin(QPointF origin)
 {
     if (assign(m_gridOrigin, origin)) {
-        Q_EMIT geometryChanged();
+        Q_EMIT placesChanged();
     }
 }
 
 void MonthGridDrawing::setHeaderOrigin(QPointF origin)
 {
     if (assign(m_headerOrigin, origin)) {
-        Q_EMIT geometryChanged();
+        Q_EMIT placesChanged();
     }
 }
 
 void MonthGridDrawing::setStripX(qreal x)
 {
     if (assign(m_stripX, x)) {
-        Q_EMIT geometryChanged();
+        Q_EMIT placesChanged();
     }
 }
 
 void MonthGridDrawing::setMirrored(bool mirrored)
 {
     if (assign(m_mirrored, mirrored)) {
-        Q_EMIT geometryChanged();
+        Q_EMIT placesChanged();
     }
 }
 

@@ -31,14 +31,14 @@ class MonthGridDrawing : public QQuickItem
     Q_PROPERTY(QStringList dayNames MEMBER m_dayNames WRITE setDayNames NOTIFY dayNamesChanged)
     // The cells as the grid, the header row and the strip lay them out, in this item's
     // coordinates.
-    Q_PROPERTY(int cellWidth MEMBER m_cellWidth WRITE setCellWidth NOTIFY geometryChanged)
-    Q_PROPERTY(int cellHeight MEMBER m_cellHeight WRITE setCellHeight NOTIFY geometryChanged)
-    Q_PROPERTY(qreal columnSpacing MEMBER m_columnSpacing WRITE setColumnSpacing NOTIFY geometryChanged)
-    Q_PROPERTY(int rowSpacing MEMBER m_rowSpacing WRITE setRowSpacing NOTIFY geometryChanged)
-    Q_PROPERTY(QPointF gridOrigin MEMBER m_gridOrigin WRITE setGridOrigin NOTIFY geometryChanged)
-    Q_PROPERTY(QPointF headerOrigin MEMBER m_headerOrigin WRITE setHeaderOrigin NOTIFY geometryChanged)
-    Q_PROPERTY(qreal stripX MEMBER m_stripX WRITE setStripX NOTIFY geometryChanged)
-    Q_PROPERTY(bool mirrored MEMBER m_mirrored WRITE setMirrored NOTIFY geometryChanged)
+    Q_PROPERTY(int cellWidth MEMBER m_cellWidth WRITE setCellWidth NOTIFY placesChanged)
+    Q_PROPERTY(int cellHeight MEMBER m_cellHeight WRITE setCellHeight NOTIFY placesChanged)
+    Q_PROPERTY(qreal columnSpacing MEMBER m_columnSpacing WRITE setColumnSpacing NOTIFY placesChanged)
+    Q_PROPERTY(int rowSpacing MEMBER m_rowSpacing WRITE setRowSpacing NOTIFY placesChanged)
+    Q_PROPERTY(QPointF gridOrigin MEMBER m_gridOrigin WRITE setGridOrigin NOTIFY placesChanged)
+    Q_PROPERTY(QPointF headerOrigin MEMBER m_headerOrigin WRITE setHeaderOrigin NOTIFY placesChanged)
+    Q_PROPERTY(qreal stripX MEMBER m_stripX WRITE setStripX NOTIFY placesChanged)
+    Q_PROPERTY(bool mirrored MEMBER m_mirrored WRITE setMirrored NOTIFY placesChanged)
     // The cell holding the keyboard, -1 for none: it is framed more boldly.
     Q_PROPERTY(int focusedIndex MEMBER m_focusedIndex WRITE setFocusedIndex NOTIFY lookChanged)
     Q_PROPERTY(QColor textColor MEMBER m_textColor WRITE setTextColor NOTIFY lookChanged)
@@ -87,7 +87,7 @@ Q_SIGNALS:
     void modelChanged();
     void fontChanged();
     void dayNamesChanged();
-    void geometryChanged();
+    void placesChanged();
     void lookChanged();
 
 protected:
