@@ -320,7 +320,7 @@ MonthGridDrawing::MonthGridDrawing(QQuickItem *parent)
 {
     setFlag(ItemHasContents);
     for (auto changed : {&MonthGridDrawing::placesChanged, &MonthGridDrawing::lookChanged}) {
-        connect(this, changed, this, &MonthGridDrawing::redraw);
+        connect(this, changed, this, &QQuickItem::update);
     }
     for (auto changed : {&MonthGridDrawing::fontChanged, &MonthGridDrawing::dayNamesChanged}) {
         connect(this, changed, this, &MonthGridDrawing::invalidateImage);
@@ -342,11 +342,11 @@ void MonthGridDrawing::setModel(MonthModel *model)
     }
     m_model = model;
     if (m_model) {
-        connect(m_model, &QAbstractItemModel::dataChanged, this, &MonthGridDrawing::redraw);
-        connect(m_model, &MonthModel::monthChanged, this, &MonthGridDrawing::redraw);
+        connect(m_model, &QAbstractItemModel::dataChanged, this, &QQuickItem::update);
+        connect(m_model, &MonthModel::monthChanged, this, &QQuickItem::update);
     }
     Q_EMIT modelChanged();
-    redraw();
+    update();
 }
 
 void MonthGridDrawing::setFont(const QFont &font)
@@ -512,11 +512,6 @@ void MonthGridDrawing::itemChange(ItemChange change, const ItemChangeData &value
 void MonthGridDrawing::invalidateImage()
 {
     m_imageRatio = 0;
-    redraw();
-}
-
-void MonthGridDrawing::redraw()
-{
     update();
 }
 

@@ -106,7 +106,6 @@ private:
     QPointF cellPosition(int row, int column) const;
     void addText(QVector<Sprite> &list, const QString &text, QPointF cell, const QColor &color, qreal devicePixelRatio) const;
     void invalidateImage();
-    void redraw();
 
     QPointer<MonthModel> m_model;
     QFont m_font;
